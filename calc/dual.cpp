@@ -1,0 +1,78 @@
+#include "calc/dual.h"
+
+#include <optional>
+
+namespace netzplaner {
+namespace {
+
+std::string binaerText(std::uint32_t zahl)
+{
+    std::string ziffern; // least significant first, as the halving yields them
+    do {
+        ziffern += (zahl % 2 == 0) ? '0' : '1';
+        zahl /= 2;
+    } while (zahl > 0);
+
+    std::string text = umkehren(ziffern);
+    if (text.size() < 8)
+        text.insert(0, 8 - text.size(), '0');
+    return text;
+}
+
+// nullopt: not a number; a value above the limit is reported as such, never
+// parsed, so a text of any length cannot overflow.
+std::optional<std::uint64_t> zifferntextWert(std::string_view text)
+{
+    if (text.empty())
+        return std::nullopt;
+    for (const char c : text)
+        if (c < '0' || c > '9')
+            return std::nullopt;
+    while (text.size() > 1 && text.front() == '0')
+        text.remove_prefix(1);
+    if (text.size() > 10)
+        return std::uint64_t{groessteDualzahl} + 1;
+    std::uint64_t wert = 0;
+    for (const char c : text)
+        wert = wert * 10 + static_cast<std::uint64_t>(c - '0');
+    return wert;
+}
+
+} // namespace
+
+std::string dualwandeln(std::uint8_t& wert)
+{
+    std::string text = binaerText(wert);
+    wert = 0;
+    return text;
+}
+
+std::string dualwandeln(std::string& wert)
+{
+    const auto zahl = zifferntextWert(wert);
+    if (!zahl)
+        return std::string(wertNichtNumerisch);
+    if (*zahl > groessteDualzahl)
+        return std::string(zahlZuGross);
+    std::string text = binaerText(static_cast<std::uint32_t>(*zahl));
+    wert.assign(1, '0'); // not = "0": g++ 12 misreports that as overlapping (-Wrestrict)
+    return text;
+}
+
+std::string umkehren(std::string_view text)
+{
+    std::string ergebnis;
+    ergebnis.reserve(text.size());
+    std::size_t ende = text.size();
+    while (ende > 0) {
+        // Step back over UTF-8 continuation bytes to the start of the character.
+        std::size_t anfang = ende - 1;
+        while (anfang > 0 && (static_cast<unsigned char>(text[anfang]) & 0xC0) == 0x80)
+            --anfang;
+        ergebnis.append(text.substr(anfang, ende - anfang));
+        ende = anfang;
+    }
+    return ergebnis;
+}
+
+} // namespace netzplaner

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace netzplaner {
+
+inline constexpr std::string_view wertNichtNumerisch = "Wert nicht Numerisch!!!";
+inline constexpr std::string_view zahlZuGross = "Zahl ist zu gross!!!";
+inline constexpr std::uint32_t groessteDualzahl = 999999999;
+
+// The binary text of a number: most significant digit first, padded with "0"
+// to at least eight digits. The value is halved in place down to 0 as its
+// digits are taken (a text ends as "0"), which is how the result display
+// clears the state bytes it shows. An error text leaves the value untouched.
+std::string dualwandeln(std::uint8_t& wert);
+
+// A text counts as a number only when it is a non-empty run of the decimal
+// digits 0-9 (leading zeros allowed); anything else is "Wert nicht Numerisch!!!".
+std::string dualwandeln(std::string& wert);
+
+// The same characters (not bytes: UTF-8 sequences stay whole) in reverse order.
+std::string umkehren(std::string_view text);
+
+} // namespace netzplaner

@@ -1,0 +1,108 @@
+#include "calc/text.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace netzplaner {
+namespace {
+
+bool istLeer(char c) { return c == ' ' || c == '\t'; }
+bool istZiffer(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view ohneRand(std::string_view text)
+{
+    while (!text.empty() && istLeer(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && istLeer(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Accepts [sign] digits [. digits] [e [sign] digits], with at least one digit
+// before the exponent. from_chars alone would also take "inf" and "nan" and
+// stop silently at the first character it does not understand.
+bool istDezimalzahl(std::string_view text)
+{
+    std::size_t i = 0;
+    const auto ziffern = [&] {
+        const std::size_t anfang = i;
+        while (i < text.size() && istZiffer(text[i]))
+            ++i;
+        return i - anfang;
+    };
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    std::size_t mantisse = ziffern();
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        mantisse += ziffern();
+    }
+    if (mantisse == 0)
+        return false;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        if (ziffern() == 0)
+            return false;
+    }
+    return i == text.size();
+}
+
+// Explicit rather than std::nearbyint, which follows whatever rounding mode
+// the floating-point environment happens to be in.
+double rundeHalbGerade(double x)
+{
+    const double unten = std::floor(x);
+    const double rest = x - unten;
+    if (rest < 0.5)
+        return unten;
+    if (rest > 0.5)
+        return unten + 1.0;
+    return std::fmod(unten, 2.0) == 0.0 ? unten : unten + 1.0;
+}
+
+} // namespace
+
+std::optional<std::uint8_t> textZuByte(std::string_view text)
+{
+    text = ohneRand(text);
+    if (!istDezimalzahl(text))
+        return std::nullopt;
+    if (text.front() == '+') // from_chars takes no plus sign
+        text.remove_prefix(1);
+
+    double zahl = 0.0;
+    const auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), zahl);
+    if (fehler != std::errc{} || ende != text.data() + text.size())
+        return std::nullopt;
+
+    const double gerundet = rundeHalbGerade(zahl);
+    if (!(gerundet >= 0.0 && gerundet <= 255.0))
+        return std::nullopt;
+    return static_cast<std::uint8_t>(gerundet);
+}
+
+std::string zahlAlsText(double zahl)
+{
+    if (zahl == 0.0)
+        return "0"; // never "-0"
+    char puffer[32];
+    const auto [ende, fehler] = std::to_chars(std::begin(puffer), std::end(puffer), zahl);
+    if (fehler != std::errc{})
+        return {};
+    return std::string(puffer, ende);
+}
+
+bool sortiertVor(std::string_view text, std::string_view anderer)
+{
+    // char_traits<char> compares as unsigned char.
+    return text.compare(anderer) < 0;
+}
+
+bool sortiertNach(std::string_view text, std::string_view anderer)
+{
+    return text.compare(anderer) > 0;
+}
+
+} // namespace netzplaner

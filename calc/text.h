@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace netzplaner {
+
+// Reads a decimal number ("12", " 7 ", "2.5", "-0.4", "1e2") and rounds it to
+// the nearest whole number, a half to the even neighbour. Anything that is not
+// such a number, or whose rounded value lies outside 0..255, gives nullopt.
+std::optional<std::uint8_t> textZuByte(std::string_view text);
+
+// The shortest decimal text of a number: "7", "255", "16777214", "-1.5".
+std::string zahlAlsText(double zahl);
+
+// Character-code order (UTF-8 byte order equals code point order); a text
+// sorts before a longer one that begins with it. Deliberately not numeric:
+// "10" sorts before "7".
+bool sortiertVor(std::string_view text, std::string_view anderer);
+bool sortiertNach(std::string_view text, std::string_view anderer);
+
+} // namespace netzplaner

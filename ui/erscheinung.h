@@ -1,0 +1,11 @@
+#pragma once
+
+class QApplication;
+
+namespace netzplaner {
+
+// Style, fonts and Qt's German translations, shared by the program and by the
+// window tests so that both see the same metrics.
+void richteErscheinungEin(QApplication& app);
+
+} // namespace netzplaner

@@ -1,11 +1,14 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "ui/erscheinung.h"
+#include "ui/form1.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow fenster;
-    fenster.setWindowTitle(QStringLiteral("Netzplaner "));
-    fenster.show();
+    netzplaner::richteErscheinungEin(app);
+
+    netzplaner::Form1 form1;
+    form1.show();
     return app.exec();
 }

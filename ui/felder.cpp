@@ -1,0 +1,111 @@
+// The octet fields and the bit-count field: they keep their texts in range by
+// rewriting them, then recalculate.
+#include <QRegularExpressionValidator>
+
+#include "calc/text.h"
+#include "ui/form1.h"
+#include "ui/textfeld.h"
+
+namespace netzplaner {
+namespace {
+
+// Octets take the ASCII digits only; a typed or pasted text with anything else
+// is refused whole and the field keeps its text.
+const QRegularExpression nurZiffern(QStringLiteral("[0-9]*"));
+
+// The bit count refuses what sorts before "0" (blank, signs, "." "," "/");
+// what sorts after "7" is turned into "8" when it arrives.
+const QRegularExpression nichtVorNull(QStringLiteral("[^\\x{0}-/]*"));
+
+bool vor(const QString& text, const char* anderer)
+{
+    return sortiertVor(text.toStdString(), anderer);
+}
+
+bool nach(const QString& text, const char* anderer)
+{
+    return sortiertNach(text.toStdString(), anderer);
+}
+
+QString zahlText(double zahl)
+{
+    return QString::fromStdString(zahlAlsText(zahl));
+}
+
+} // namespace
+
+void Form1::verbindeFelder()
+{
+    for (Textfeld* feld : txtip_) {
+        feld->setValidator(new QRegularExpressionValidator(nurZiffern, feld));
+        connect(feld, &QLineEdit::textChanged, this, &Form1::txtip_Change);
+        connect(feld, &Textfeld::geklickt, this, &Form1::txtip_Auswahl);
+        connect(feld, &Textfeld::fokusErhalten, this, [this, feld](Qt::FocusReason grund) {
+            txtip_Auswahl();
+            // Qt has just selected the whole octet for Tab; keep that, it is
+            // what selecting from a caret at the start gives.
+            if (grund == Qt::TabFocusReason || grund == Qt::BacktabFocusReason)
+                feld->selectAll();
+        });
+    }
+
+    txtbits_->setValidator(new QRegularExpressionValidator(nichtVorNull, txtbits_));
+    connect(txtbits_, &QLineEdit::textChanged, this, &Form1::txtbits_Change);
+    connect(txtbits_, &Textfeld::keyDown, this, &Form1::txtbits_KeyDown);
+    connect(txtbits_, &Textfeld::geklickt, this, [this] { txtbits_->waehleAbCursor(1); });
+    connect(txtbits_, &Textfeld::fokusErhalten, this, [this](Qt::FocusReason grund) {
+        if (grund == Qt::TabFocusReason || grund == Qt::BacktabFocusReason)
+            txtbits_->selectAll();
+        else
+            txtbits_->waehleAbCursor(1);
+    });
+}
+
+void Form1::txtip_Change()
+{
+    // All four fields, in order, whichever raised the event. Each rewrite
+    // raises this handler again, nested, before setText returns.
+    for (Textfeld* feld : txtip_) {
+        if (feld->text().isEmpty()) {
+            feld->setText(QStringLiteral("0"));
+            continue;
+        }
+        bool zahl = false;
+        if (feld->text().toDouble(&zahl) > 255 && zahl)
+            feld->setText(QStringLiteral("255"));
+    }
+    ausfuehren();
+    klassepruefen();
+}
+
+void Form1::txtip_Auswahl()
+{
+    // A typed octet overwrites the old one.
+    for (Textfeld* feld : txtip_)
+        feld->waehleAbCursor(3);
+}
+
+void Form1::txtbits_Change()
+{
+    const QString text = txtbits_->text();
+    if (text.isEmpty())
+        txtbits_->setText(QStringLiteral("0"));
+    else if (nach(text, "7"))
+        txtbits_->setText(QStringLiteral("8")); // writing "8" over "8" raises no event
+    ausfuehren();
+}
+
+void Form1::txtbits_KeyDown(int taste)
+{
+    // Any key turns a count below 1 into 8, so the down arrow runs 8 .. 0, 8 ..
+    if (vor(txtbits_->text(), "1")) {
+        txtbits_->setText(QStringLiteral("8"));
+        return;
+    }
+    if (taste == Qt::Key_Down)
+        txtbits_->setText(zahlText(txtbits_->text().toDouble() - 1));
+    if (taste == Qt::Key_Up)
+        txtbits_->setText(zahlText(txtbits_->text().toDouble() + 1));
+}
+
+} // namespace netzplaner

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <cstdint>
+
+#include "calc/berechnung.h"
+
+class QAction;
+class QLabel;
+class QRadioButton;
+class QTimer;
+
+namespace netzplaner {
+
+class Textfeld;
+
+// The main window. It owns the calculation state and the blink counter; its
+// handlers read the controls, let the calculation run and write the labels.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget* eltern = nullptr);
+
+    static const QString herstellerAdresse;
+    static const QString zweiteAdresse;
+    static const QString infoText;
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    // Layout (form1_aufbau.cpp).
+    void baueMenue();
+    void baueEingabezeile(QWidget* flaeche);
+    void baueErgebnisse(QWidget* flaeche);
+    void baueModusspalte(QWidget* flaeche);
+    void baueUntereSpalte(QWidget* flaeche);
+    void legeTabfolgeFest();
+
+    // Recalculation (form1.cpp).
+    void ausfuehren();
+    void klassepruefen();
+    Eingaben eingaben() const;
+
+    // Field handlers (felder.cpp).
+    void verbindeFelder();
+    void txtip_Change();
+    void txtip_Auswahl();
+    void txtbits_Change();
+    void txtbits_KeyDown(int taste);
+
+    // Timer, menu, info and links (form1.cpp, verweise.cpp).
+    void Timer1_Timer();
+    void info_Click();
+    void oeffneHerstellerseite();
+    void change_Click();
+
+    Berechnung berechnung_;
+    std::uint8_t zaehler_ = 0;
+
+    std::array<Textfeld*, 4> txtip_{};
+    Textfeld* txtbits_ = nullptr;
+    std::array<QRadioButton*, 3> option1_{}; // Netzart
+    std::array<QRadioButton*, 3> option2_{}; // Adressanteil
+    QLabel* label4_ = nullptr;
+    std::array<QLabel*, 4> lblsubnet_{}, lblnetz_{}, lblbroad_{};
+    std::array<QLabel*, 4> lbldual_{}, lbldual1_{}, lbldual2_{};
+    QLabel* label13_ = nullptr;
+    QLabel* label11_ = nullptr;
+    std::array<QLabel*, 2> image1_{};
+    QWidget* flaeche_ = nullptr; // the client area
+    QTimer* timer1_ = nullptr;
+};
+
+} // namespace netzplaner

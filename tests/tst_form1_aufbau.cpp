@@ -1,0 +1,224 @@
+#include <QAction>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+
+#include "tests/hilfen/fenster.h"
+#include "ui/twips.h"
+
+class TstForm1Aufbau : public Form1Test {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { richteEin(); }
+    void init() { oeffne(); }
+    void cleanup() { schliesse(); }
+
+    void startzustand();
+    void geometrie_data();
+    void geometrie();
+    void nichtsWirdAbgeschnitten();
+    void schriftenSindInstalliert();
+    void tabfolge_data();
+    void tabfolge();
+    void menue();
+    void kontextmenueIstDeutsch();
+};
+
+void TstForm1Aufbau::startzustand()
+{
+    QCOMPARE(form->windowTitle(), QStringLiteral("Netzplaner "));
+    QCOMPARE(adresse(), QStringLiteral("192.168.4.1"));
+    QVERIFY(netzart(0)->isChecked());
+    QVERIFY(anteil(2)->isChecked()); // the class's part, not the preset "  8 Bit"
+    QVERIFY(!bits()->isEnabled());
+    QCOMPARE(bits()->text(), QStringLiteral("2"));
+    QCOMPARE(text("Label4"), QStringLiteral("Klasse C Netz"));
+
+    QCOMPARE(zeile("lblsubnet"), QStringLiteral("255.255.255.0"));
+    QCOMPARE(zeile("lbldual", " "), QStringLiteral("11111111 11111111 11111111 00000000"));
+    QCOMPARE(zeile("lblnetz"), QStringLiteral("192.168.4.0"));
+    QCOMPARE(zeile("lbldual1", " "), QStringLiteral("11000000 10101000 00000100 00000000"));
+    QCOMPARE(zeile("lblbroad"), QStringLiteral("192.168.4.255"));
+    QCOMPARE(zeile("lbldual2", " "), QStringLiteral("11000000 10101000 00000100 11111111"));
+    QCOMPARE(text("Label13"), QString());
+
+    QVERIFY(finde(QStringLiteral("Image1(0)"))->isVisible());
+    QVERIFY(finde(QStringLiteral("Image1(1)"))->isVisible());
+    auto* timer = form->findChild<QTimer*>(QStringLiteral("Timer1"));
+    QVERIFY(timer && timer->isActive());
+    QCOMPARE(timer->interval(), 500);
+}
+
+void TstForm1Aufbau::geometrie_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+
+    QTest::newRow("first octet") << "txtip(0)" << QRect(240, 480, 615, 480);
+    QTest::newRow("last octet") << "txtip(3)" << QRect(2400, 480, 615, 480);
+    QTest::newRow("class line") << "Label4" << QRect(240, 1080, 2775, 375);
+    QTest::newRow("mask, first octet") << "lblsubnet(0)" << QRect(240, 1920, 615, 375);
+    QTest::newRow("network, binary 4") << "lbldual1(3)" << QRect(2400, 3720, 615, 375);
+    QTest::newRow("broadcast sits further right") << "lblbroad(0)" << QRect(360, 4560, 615, 375);
+    QTest::newRow("last broadcast dot") << "Label6(8)" << QRect(2400, 4440, 135, 495);
+    QTest::newRow("address part frame") << "Frame2" << QRect(3360, 240, 1335, 1095);
+    QTest::newRow("net kind frame") << "Frame1" << QRect(3360, 1800, 1335, 1815);
+    QTest::newRow("Super Netz, wider") << "Option1(2)" << QRect(120, 720, 1095, 255);
+    QTest::newRow("bit count, in its frame") << "txtbits" << QRect(120, 1320, 375, 285);
+    QTest::newRow("counts") << "Label13" << QRect(3360, 3720, 1695, 495);
+    QTest::newRow("pictures on top of each other") << "Image1(0)" << QRect(3840, 4440, 480, 480);
+    QTest::newRow("copyright") << "Label11" << QRect(3600, 4920, 1095, 255);
+}
+
+void TstForm1Aufbau::geometrie()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+
+    QWidget* w = finde(name);
+    QCOMPARE(w->geometry(), netzplaner::twipsRechteck(w, twips.x(), twips.y(), twips.width(), twips.height()));
+    QCOMPARE(form->centralWidget()->size(), netzplaner::twipsRechteck(form.get(), 0, 0, 5070, 5460).size());
+}
+
+void TstForm1Aufbau::nichtsWirdAbgeschnitten()
+{
+    // The widest texts each control must hold, beside its own start text.
+    const QMap<QString, QStringList> breiteste = {
+        {QStringLiteral("Label4"), {QStringLiteral("Klasse A Netz"), QStringLiteral("Klasse E Netz")}},
+        {QStringLiteral("lblsubnet"), {QStringLiteral("255")}},
+        {QStringLiteral("lbldual"), {QStringLiteral("11111111")}},
+    };
+    QStringList zuBreit;
+    for (QLabel* label : form->findChildren<QLabel*>()) {
+        if (!label->pixmap().isNull())
+            continue;
+        QStringList texte{label->text()};
+        const QString art = label->objectName().section(QLatin1Char('('), 0, 0);
+        texte += breiteste.value(art);
+        if (art.startsWith(QLatin1String("lbl")))
+            texte += breiteste.value(art.contains(QLatin1String("dual")) ? QStringLiteral("lbldual")
+                                                                          : QStringLiteral("lblsubnet"));
+        for (const QString& t : texte)
+            if (label->fontMetrics().horizontalAdvance(t) > label->width())
+                zuBreit << QStringLiteral("%1 \"%2\"").arg(label->objectName(), t);
+    }
+    // An option's caption gets what the indicator leaves (its sizeHint adds a
+    // margin for the focus frame, which may overlap the border).
+    for (QRadioButton* knopf : form->findChildren<QRadioButton*>()) {
+        QStyleOptionButton option;
+        option.initFrom(knopf);
+        option.text = knopf->text();
+        const QRect inhalt = knopf->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, knopf);
+        if (knopf->fontMetrics().horizontalAdvance(knopf->text()) > inhalt.width())
+            zuBreit << knopf->objectName();
+    }
+
+    // The counts text: two lines, the widest of each kind.
+    QLabel* anzahl = finde<QLabel>(QStringLiteral("Label13"));
+    for (const QString& zeile : {QStringLiteral("max: 16777214 Hosts"), QStringLiteral("max: 256 Netze können"),
+                                 QStringLiteral("verbunden werden")})
+        if (anzahl->fontMetrics().horizontalAdvance(zeile) > anzahl->width())
+            zuBreit << QStringLiteral("Label13 \"%1\"").arg(zeile);
+    if (2 * anzahl->fontMetrics().lineSpacing() > anzahl->height())
+        zuBreit << QStringLiteral("Label13 two lines");
+
+    // "255" in an octet field, inside the frame the style draws.
+    QLineEdit* feld = ip(0);
+    QStyleOptionFrame rahmen;
+    rahmen.initFrom(feld);
+    const int innen = feld->style()->subElementRect(QStyle::SE_LineEditContents, &rahmen, feld).width();
+    if (feld->fontMetrics().horizontalAdvance(QStringLiteral("255")) > innen)
+        zuBreit << QStringLiteral("txtip(0) \"255\"");
+
+    QVERIFY2(zuBreit.isEmpty(), qPrintable(zuBreit.join(QStringLiteral(", "))));
+}
+
+void TstForm1Aufbau::schriftenSindInstalliert()
+{
+    // Both fonts of the layout resolve to the metric-compatible font the set-up installs.
+    QCOMPARE(QFontInfo(finde(QStringLiteral("Label4"))->font()).family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(QFontInfo(finde(QStringLiteral("Label13"))->font()).family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(finde(QStringLiteral("Label13"))->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(finde(QStringLiteral("lbldual(0)"))->font().pointSizeF(), 6.0);
+    QCOMPARE(finde(QStringLiteral("txtip(0)"))->font().pointSizeF(), 13.5);
+}
+
+void TstForm1Aufbau::tabfolge_data()
+{
+    QTest::addColumn<int>("art"); // net kind switched on before tabbing
+    QTest::addColumn<QStringList>("folge");
+
+    const QStringList oktette = {"txtip(1)", "txtip(2)", "txtip(3)"};
+    QTest::newRow("Normal: bits disabled")
+        << 0 << oktette + QStringList{"Option2(2)", "Option1(0)", "txtip(0)", "txtip(1)"};
+    QTest::newRow("Sub Netz: bits take the focus")
+        << 1 << oktette + QStringList{"Option2(2)", "Option1(1)", "txtbits", "txtip(0)"};
+}
+
+void TstForm1Aufbau::tabfolge()
+{
+    QFETCH(int, art);
+    QFETCH(QStringList, folge);
+
+    netzart(art)->setChecked(true);
+    ip(0)->setFocus();
+    QStringList besucht;
+    for (int i = 0; i < folge.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        besucht << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(besucht, folge);
+
+    // And back again.
+    QStringList zurueck;
+    for (int i = 0; i < folge.size() - 1; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        zurueck << QApplication::focusWidget()->objectName();
+    }
+    QStringList erwartet = folge.mid(0, folge.size() - 1);
+    std::reverse(erwartet.begin(), erwartet.end());
+    QCOMPARE(zurueck, erwartet);
+}
+
+void TstForm1Aufbau::menue()
+{
+    auto* prog = form->findChild<QMenu*>(QStringLiteral("prog"));
+    QVERIFY(prog);
+    QCOMPARE(prog->title(), QStringLiteral("&Programm"));
+    QCOMPARE(prog->actions().size(), 2);
+    QCOMPARE(prog->actions().at(0)->objectName(), QStringLiteral("info"));
+    QCOMPARE(prog->actions().at(0)->text(), QStringLiteral("&Info"));
+    QCOMPARE(prog->actions().at(1)->objectName(), QStringLiteral("end"));
+    QCOMPARE(prog->actions().at(1)->text(), QStringLiteral("&Ende"));
+
+    const QList<QAction*> leiste = form->menuBar()->actions();
+    QCOMPARE(leiste.size(), 2);
+    QCOMPARE(leiste.at(0)->menu(), prog);
+    QCOMPARE(leiste.at(1)->objectName(), QStringLiteral("change"));
+    QCOMPARE(leiste.at(1)->text(), QStringLiteral("&Wandeln"));
+    QVERIFY(!leiste.at(1)->menu());
+
+    // Alt+P opens the drop-down.
+    ip(0)->setFocus();
+    QTest::keyClick(form.get(), Qt::Key_P, Qt::AltModifier);
+    QTRY_VERIFY(prog->isVisible());
+    QTest::keyClick(prog, Qt::Key_Escape);
+    QTRY_VERIFY(!prog->isVisible());
+}
+
+void TstForm1Aufbau::kontextmenueIstDeutsch()
+{
+    std::unique_ptr<QMenu> menue(ip(0)->createStandardContextMenu());
+    QStringList texte;
+    for (QAction* a : menue->actions())
+        texte << a->text();
+    QVERIFY2(texte.contains(QStringLiteral("Einf&ügen\tStrg+V")), qPrintable(texte.join(QStringLiteral(" | "))));
+}
+
+QTEST_MAIN(TstForm1Aufbau)
+#include "tst_form1_aufbau.moc"

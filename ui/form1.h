@@ -55,6 +55,7 @@ private:
     void Timer1_Timer();
     void info_Click();
     void oeffneHerstellerseite();
+    void faerbeCopyright(const QColor& farbe);
     void change_Click();
 
     Berechnung berechnung_;

@@ -27,6 +27,13 @@ void Form1::oeffneHerstellerseite()
     QDesktopServices::openUrl(QUrl(herstellerAdresse));
 }
 
+void Form1::faerbeCopyright(const QColor& farbe)
+{
+    QPalette farben = label11_->palette();
+    farben.setColor(QPalette::WindowText, farbe);
+    label11_->setPalette(farben);
+}
+
 bool Form1::eventFilter(QObject* objekt, QEvent* ereignis)
 {
     const auto typ = ereignis->type();
@@ -39,18 +46,13 @@ bool Form1::eventFilter(QObject* objekt, QEvent* ereignis)
             oeffneHerstellerseite();
     } else if (typ == QEvent::MouseMove) {
         if (objekt == label11_) {
-            QPalette farben = label11_->palette();
-            farben.setColor(QPalette::WindowText, Qt::red);
-            label11_->setPalette(farben);
+            faerbeCopyright(Qt::red);
         } else if (objekt == flaeche_) {
             // Moves over other controls bubble up to the client area; only the
             // bare surface counts as the window's own.
             const auto* maus = static_cast<QMouseEvent*>(ereignis);
-            if (!flaeche_->childAt(maus->position().toPoint())) {
-                QPalette farben = label11_->palette();
-                farben.setColor(QPalette::WindowText, Qt::black);
-                label11_->setPalette(farben);
-            }
+            if (!flaeche_->childAt(maus->position().toPoint()))
+                faerbeCopyright(Qt::black);
         }
     }
     return QMainWindow::eventFilter(objekt, ereignis);

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QLineEdit>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPushButton>
@@ -38,6 +39,8 @@ private slots:
     void klicksOeffnenHerstellerseite();
     void info();
     void endeBeendetSofort();
+    void wandelnOeffnetModal_data();
+    void wandelnOeffnetModal();
 
 private:
     QColor farbe() const { return finde(QStringLiteral("Label11"))->palette().color(QPalette::WindowText); }
@@ -144,6 +147,48 @@ void TstForm1Verweise::endeBeendetSofort()
     notbremse.start(5000);
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(beendet);
+}
+
+void TstForm1Verweise::wandelnOeffnetModal_data()
+{
+    QTest::addColumn<bool>("perTaste");
+    QTest::newRow("menu click") << false;
+    QTest::newRow("Alt+W") << true;
+}
+
+void TstForm1Verweise::wandelnOeffnetModal()
+{
+    QFETCH(bool, perTaste);
+
+    // Twice: every opening starts again from the presets.
+    for (int mal = 0; mal < 2; ++mal) {
+        bool gesehen = false;
+        waechter->beimNaechsten([&](QWidget* modal) {
+            gesehen = true;
+            QCOMPARE(modal->objectName(), QStringLiteral("wandeln"));
+            QCOMPARE(modal->windowTitle(), QStringLiteral("Verschiedene Zahlensysteme"));
+            // The main window waits: no input reaches it while the converter is open.
+            QVERIFY(modal->isModal());
+            QCOMPARE(QApplication::activeModalWidget(), modal);
+            auto* text1 = modal->findChild<QLineEdit*>(QStringLiteral("Text1"));
+            auto* text2 = modal->findChild<QLineEdit*>(QStringLiteral("Text2"));
+            QCOMPARE(text1->text(), QStringLiteral("255"));
+            QCOMPARE(text2->text(), QStringLiteral("11111111"));
+            text1->setText(QStringLiteral("7"));
+            modal->findChild<QAction*>(QStringLiteral("ende"))->trigger();
+        });
+        if (perTaste)
+            QTest::keyClick(form.get(), Qt::Key_W, Qt::AltModifier);
+        else
+            form->findChild<QAction*>(QStringLiteral("change"))->trigger();
+        // The menu item returns only once the converter has been closed.
+        QVERIFY2(gesehen, qPrintable(QStringLiteral("opening %1").arg(mal + 1)));
+        QVERIFY(!QApplication::activeModalWidget());
+        // A window manager activates the main window again; offscreen, the test does.
+        QApplication::setActiveWindow(form.get());
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    QCOMPARE(adresse(), QStringLiteral("192.168.4.1"));
 }
 
 QTEST_MAIN(TstForm1Verweise)

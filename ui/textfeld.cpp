@@ -15,6 +15,9 @@ std::int16_t zeichenCode(const QKeyEvent& ereignis)
     // the platform attaches to the event.
     if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier) && taste >= Qt::Key_A && taste <= Qt::Key_Z)
         return std::int16_t(taste - Qt::Key_A + 1);
+    // Delete edits, it types nothing, though X11 attaches DEL (127) to it.
+    if (taste == Qt::Key_Delete)
+        return 0;
     const QString text = ereignis.text();
     if (text.isEmpty())
         return 0;

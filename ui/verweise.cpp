@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QUrl>
 
+#include "converter/wandeln.h"
 #include "ui/form1.h"
 
 namespace netzplaner {
@@ -60,7 +61,8 @@ bool Form1::eventFilter(QObject* objekt, QEvent* ereignis)
 
 void Form1::change_Click()
 {
-    // The converter window arrives with its own change.
+    // Modal: returns when the converter has been closed.
+    zeigeWandeln(this);
 }
 
 } // namespace netzplaner

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDialog>
+
+class QRadioButton;
+
+namespace netzplaner {
+
+class Textfeld;
+
+// The converter window: a decimal number typed into Text1 appears in Text2 in
+// the base chosen with Option1(1) to Option1(3). Built with its preset input
+// "255" and "Dual", already converted.
+class WandelnFenster : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit WandelnFenster(QWidget* eltern = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* ereignis) override;
+
+private:
+    void baueSteuerelemente(QWidget* flaeche);
+    void verbindeEreignisse();
+    void umrechnen();
+
+    Textfeld* Text1 = nullptr;
+    Textfeld* Text2 = nullptr;
+    QRadioButton* Option1[4] = {}; // indexes 1 to 3, like the buttons' names
+};
+
+} // namespace netzplaner

@@ -9,6 +9,7 @@
 
 #include "ui/textfeld.h"
 #include "ui/twips.h"
+#include "ui/zugaenglichkeit.h"
 
 namespace netzplaner {
 namespace {
@@ -56,6 +57,7 @@ Form1::Form1(QWidget* eltern)
     baueModusspalte(flaeche_);
     baueUntereSpalte(flaeche_);
     legeTabfolgeFest();
+    benenneFuerScreenreader(this);
 
     const QRect client = twipsRechteck(flaeche_, 0, 0, 5070, 5460);
     flaeche_->setFixedSize(client.size());

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "ui/kopierbar.h"
 #include "ui/textfeld.h"
 #include "ui/twips.h"
 #include "ui/zugaenglichkeit.h"
@@ -57,6 +58,7 @@ Form1::Form1(QWidget* eltern)
     baueModusspalte(flaeche_);
     baueUntereSpalte(flaeche_);
     legeTabfolgeFest();
+    macheErgebnisseKopierbar(this);
     benenneFuerScreenreader(this);
 
     const QRect client = twipsRechteck(flaeche_, 0, 0, 5070, 5460);

@@ -21,6 +21,7 @@ private slots:
     void strgCNachMausauswahl_data();
     void strgCNachMausauswahl();
     void kontextmenueKopiertAufDeutsch();
+    void copyrightFaerbtSichWeiterhin();
     void tabNachKlickAufErgebnis_data();
     void tabNachKlickAufErgebnis();
 
@@ -97,6 +98,23 @@ void TstForm1Kopieren::kontextmenueKopiertAufDeutsch()
     kopieren->trigger();
     menue->close();
     QCOMPARE(zwischenablage(), QStringLiteral("192"));
+}
+
+void TstForm1Kopieren::copyrightFaerbtSichWeiterhin()
+{
+    // Moves as the window system delivers them: selectable results now take
+    // mouse events of their own, which must not count as the bare surface.
+    auto farbe = [this] { return finde(QStringLiteral("Label11"))->palette().color(QPalette::WindowText); };
+    auto ueber = [this](const QString& name, QPoint wo) {
+        QTest::mouseMove(form->windowHandle(), finde(name)->mapTo(form.get(), wo));
+    };
+    ueber(QStringLiteral("Label11"), QPoint(5, 5));
+    QTRY_COMPARE(farbe(), QColor(Qt::red));
+    ueber(QStringLiteral("lblbroad(1)"), QPoint(5, 5));
+    ueber(QStringLiteral("lbldual2(1)"), QPoint(5, 5));
+    QCOMPARE(farbe(), QColor(Qt::red));
+    QTest::mouseMove(form->windowHandle(), form->centralWidget()->mapTo(form.get(), QPoint(2, 2)));
+    QTRY_COMPARE(farbe(), QColor(Qt::black));
 }
 
 void TstForm1Kopieren::tabNachKlickAufErgebnis_data()

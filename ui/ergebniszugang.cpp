@@ -20,7 +20,7 @@ public:
     {
         const auto* label = static_cast<const QLabel*>(widget());
         // Multi-line results (the counts) are one sentence to a listener.
-        const QString wert = label->text().replace(QLatin1String("\r\n"), QLatin1String(" ")).simplified();
+        const QString wert = label->text().simplified();
         const QString bedeutung = label->property(bedeutungsEigenschaft).toString();
         switch (art) {
         case QAccessible::Name:

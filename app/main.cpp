@@ -1,11 +1,13 @@
 #include <QApplication>
 
+#include "app/programmdaten.h"
 #include "ui/erscheinung.h"
 #include "ui/form1.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    netzplaner::setzeProgrammdaten(app);
     netzplaner::richteErscheinungEin(app);
 
     netzplaner::Form1 form1;

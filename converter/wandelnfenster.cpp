@@ -16,6 +16,7 @@
 #include "ui/schriften.h"
 #include "ui/textfeld.h"
 #include "ui/twips.h"
+#include "ui/zugaenglichkeit.h"
 
 namespace netzplaner {
 namespace {
@@ -74,6 +75,7 @@ WandelnFenster::WandelnFenster(QWidget* eltern)
     Text1->setFocus();
 
     verbindeEreignisse();
+    benenneFuerScreenreader(this);
 }
 
 void WandelnFenster::baueSteuerelemente(QWidget* flaeche)

@@ -7,8 +7,10 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "ui/kopierbar.h"
 #include "ui/textfeld.h"
 #include "ui/twips.h"
+#include "ui/zugaenglichkeit.h"
 
 namespace netzplaner {
 namespace {
@@ -56,6 +58,8 @@ Form1::Form1(QWidget* eltern)
     baueModusspalte(flaeche_);
     baueUntereSpalte(flaeche_);
     legeTabfolgeFest();
+    macheErgebnisseKopierbar(this);
+    benenneFuerScreenreader(this);
 
     const QRect client = twipsRechteck(flaeche_, 0, 0, 5070, 5460);
     flaeche_->setFixedSize(client.size());

@@ -58,8 +58,10 @@ QRadioButton* option(QWidget* rahmen, const QString& name, int l, int t, int w, 
 void linie(QWidget* eltern, const char* name, int x1, int y, int x2)
 {
     auto* linie = platziere(new QFrame(eltern), QLatin1String(name), x1, y, x2 - x1, 15);
-    linie->setFrameShape(QFrame::HLine);
-    linie->setFrameShadow(QFrame::Plain);
+    // Filled, not drawn as a frame line: at a device pixel ratio of 1.25 the
+    // frame's one-pixel line fell between device pixels and vanished.
+    linie->setAutoFillBackground(true);
+    linie->setBackgroundRole(QPalette::WindowText);
     // A line has no events of its own: the mouse over it is over the window.
     linie->setAttribute(Qt::WA_TransparentForMouseEvents);
 }

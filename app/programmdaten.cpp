@@ -1,0 +1,23 @@
+#include "app/programmdaten.h"
+
+#include <QApplication>
+#include <QIcon>
+
+namespace netzplaner {
+
+void setzeProgrammdaten(QApplication& app)
+{
+    // Version and id come from the build, so the program, its desktop entry
+    // and its package can never disagree about them.
+    app.setApplicationName(QStringLiteral("Netzplaner"));
+    app.setApplicationVersion(QStringLiteral(NETZPLANER_VERSION));
+    app.setOrganizationName(QStringLiteral("Quendelwerk"));
+    app.setOrganizationDomain(QStringLiteral("quendelwerk.example"));
+    // Wayland compositors and task bars find the desktop entry (and so the
+    // launcher's icon and name) by this id.
+    QApplication::setDesktopFileName(QStringLiteral(NETZPLANER_KENNUNG));
+    // Every window of the program shows the open eyes, the converter too.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/bilder/augen_offen.xpm")));
+}
+
+} // namespace netzplaner

@@ -1,0 +1,142 @@
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include "tests/hilfen/prozess.h"
+
+// Installs the build into a temporary root, as a package build does, and
+// checks what a desktop finds there.
+class TstInstallation : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void genauDieseDateien();
+    void symbolIstDasFensterbild();
+    void desktopEintrag();
+    void metainfo();
+    void pruefprogramme_data();
+    void pruefprogramme();
+
+private:
+    static QString kennung() { return QStringLiteral(NETZPLANER_KENNUNG); }
+    QString pfad(const QString& relativ) const { return wurzel_.filePath(QStringLiteral("usr/") + relativ); }
+    QString desktopDatei() const { return pfad(QStringLiteral("share/applications/%1.desktop").arg(kennung())); }
+    QString metainfoDatei() const { return pfad(QStringLiteral("share/metainfo/%1.metainfo.xml").arg(kennung())); }
+
+    QTemporaryDir wurzel_;
+};
+
+void TstInstallation::initTestCase()
+{
+    QVERIFY(wurzel_.isValid());
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.insert(QStringLiteral("DESTDIR"), wurzel_.path());
+    fuehreAus(QStringLiteral(CMAKE_BEFEHL),
+              {QStringLiteral("--install"), QStringLiteral(BAU_VERZEICHNIS), QStringLiteral("--prefix"),
+               QStringLiteral("/usr")},
+              nullptr, umgebung);
+}
+
+void TstInstallation::genauDieseDateien()
+{
+    QStringList installiert;
+    QDirIterator alle(wurzel_.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (alle.hasNext())
+        installiert << QDir(wurzel_.path()).relativeFilePath(alle.next());
+    installiert.sort();
+
+    const QStringList erwartet = {
+        QStringLiteral("usr/bin/netzplaner"),
+        QStringLiteral("usr/share/applications/%1.desktop").arg(kennung()),
+        QStringLiteral("usr/share/icons/hicolor/32x32/apps/%1.png").arg(kennung()),
+        QStringLiteral("usr/share/icons/hicolor/scalable/apps/%1.svg").arg(kennung()),
+        QStringLiteral("usr/share/metainfo/%1.metainfo.xml").arg(kennung()),
+    };
+    // Nothing more either: no build tools, no tests.
+    QCOMPARE(installiert, erwartet);
+    QVERIFY(QFileInfo(pfad(QStringLiteral("bin/netzplaner"))).isExecutable());
+}
+
+void TstInstallation::symbolIstDasFensterbild()
+{
+    const QImage symbol(pfad(QStringLiteral("share/icons/hicolor/32x32/apps/%1.png").arg(kennung())));
+    const QImage fensterbild(QStringLiteral(QUELL_VERZEICHNIS "/ui/bilder/augen_offen.xpm"));
+    QCOMPARE(symbol.size(), QSize(32, 32));
+    QCOMPARE(symbol.convertToFormat(QImage::Format_ARGB32), fensterbild.convertToFormat(QImage::Format_ARGB32));
+
+    QFile svg(pfad(QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(kennung())));
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    QVERIFY(svg.readAll().contains("<svg"));
+}
+
+void TstInstallation::desktopEintrag()
+{
+    QFile datei(desktopDatei());
+    QVERIFY(datei.open(QIODevice::ReadOnly | QIODevice::Text));
+    QMap<QString, QString> eintrag;
+    for (const QString& zeile : QString::fromUtf8(datei.readAll()).split(QLatin1Char('\n')))
+        if (const qsizetype gleich = zeile.indexOf(QLatin1Char('=')); gleich > 0)
+            eintrag.insert(zeile.left(gleich), zeile.mid(gleich + 1));
+
+    QCOMPARE(eintrag.value(QStringLiteral("Name")), QStringLiteral("Netzplaner"));
+    QCOMPARE(eintrag.value(QStringLiteral("Categories")), QStringLiteral("Network;Utility;"));
+    QVERIFY(eintrag.value(QStringLiteral("Comment")).contains(QStringLiteral("Supernetze")));
+    // What the entry names must be there.
+    QCOMPARE(eintrag.value(QStringLiteral("Icon")), kennung());
+    QVERIFY(QFileInfo::exists(pfad(QStringLiteral("bin/") + eintrag.value(QStringLiteral("Exec")))));
+    // X11 window managers match the window's class, "Netzplaner", to the entry.
+    QCOMPARE(eintrag.value(QStringLiteral("StartupWMClass")), QStringLiteral("Netzplaner"));
+}
+
+void TstInstallation::metainfo()
+{
+    QFile datei(metainfoDatei());
+    QVERIFY(datei.open(QIODevice::ReadOnly));
+    QMap<QString, QString> felder;
+    QStringList versionen;
+    QXmlStreamReader xml(&datei);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QString name = xml.name().toString();
+        if (name == QLatin1String("release"))
+            versionen << xml.attributes().value(QLatin1String("version")).toString();
+        else if (name == QLatin1String("id") || name == QLatin1String("launchable")
+                 || name == QLatin1String("developer_name") || name == QLatin1String("binary"))
+            felder.insert(name, xml.readElementText());
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+
+    QCOMPARE(felder.value(QStringLiteral("id")), kennung());
+    QCOMPARE(felder.value(QStringLiteral("launchable")), kennung() + QStringLiteral(".desktop"));
+    QCOMPARE(felder.value(QStringLiteral("developer_name")), QStringLiteral("Quendelwerk"));
+    QCOMPARE(felder.value(QStringLiteral("binary")), QStringLiteral("netzplaner"));
+    QCOMPARE(versionen, QStringList{QStringLiteral(NETZPLANER_VERSION)});
+}
+
+void TstInstallation::pruefprogramme_data()
+{
+    QTest::addColumn<QString>("programm");
+    QTest::addColumn<QStringList>("argumente");
+
+    QTest::newRow("desktop entry") << "desktop-file-validate" << QStringList{desktopDatei()};
+    QTest::newRow("metainfo") << "appstreamcli" << QStringList{"validate", "--no-net", metainfoDatei()};
+    // The metainfo together with the desktop entry and icon it points to.
+    QTest::newRow("installed tree") << "appstreamcli" << QStringList{"validate-tree", "--no-net", wurzel_.path()};
+}
+
+void TstInstallation::pruefprogramme()
+{
+    QFETCH(QString, programm);
+    QFETCH(QStringList, argumente);
+    fuehreAus(programm, argumente);
+}
+
+QTEST_GUILESS_MAIN(TstInstallation)
+#include "tst_installation.moc"

@@ -41,6 +41,9 @@ void TstWandelnAufbau::oeffnetMitVorgaben()
         QCOMPARE(QApplication::focusWidget(), w.Text1);
         QVERIFY(w.Option1[1]->isChecked());
         QCOMPARE(w.Text2->text(), QStringLiteral("11111111"));
+        // Named for screen readers by its own table, not the main window's.
+        QCOMPARE(w.Option1[1]->accessibleName(), QStringLiteral("Wandeln in: Dual"));
+        QCOMPARE(w.Text2->accessibleName(), QStringLiteral("Ergebnis"));
 
         const QList<QAction*> eintraege = w.leiste->actions();
         QCOMPARE(eintraege.size(), 1);

@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QUrl>
 #include <cstdio>
@@ -132,6 +133,7 @@ void TstZufall::pruefungFindetAbweichungen()
 void TstZufall::wandelnPruefungFindetAbweichungen()
 {
     waechter.reset(); // oeffneWandeln brings its own, which expects the window
+    const auto wieder = qScopeGuard([this] { waechter = std::make_unique<ModalWaechter>(); });
     oeffneWandeln(form.get(), [](WandelnSteuerelemente& steuer) {
         const zufall::Wandeln w(steuer.fenster);
         QString ergebnis;
@@ -150,7 +152,6 @@ void TstZufall::wandelnPruefungFindetAbweichungen()
         w.Text2->setText(QStringLiteral("Wert nicht Numerisch!!!"));
         QCOMPARE(w.pruefe(ergebnis).size(), 1);
     });
-    waechter = std::make_unique<ModalWaechter>();
 }
 
 QTEST_MAIN(TstZufall)

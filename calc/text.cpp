@@ -1,5 +1,6 @@
 #include "calc/text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -62,6 +63,44 @@ double rundeHalbGerade(double x)
     return std::fmod(unten, 2.0) == 0.0 ? unten : unten + 1.0;
 }
 
+// The power of ten of the first significant digit of a text that passed
+// istDezimalzahl, saturated far beyond double's range; 0 for a zero.
+long long zehnerpotenz(std::string_view text)
+{
+    constexpr long long grenze = 1'000'000'000;
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    long long vorKomma = 0, nullenNachKomma = 0;
+    bool komma = false, signifikant = false;
+    for (; i < text.size() && text[i] != 'e' && text[i] != 'E'; ++i) {
+        if (text[i] == '.') {
+            komma = true;
+        } else if (!signifikant && text[i] == '0') {
+            if (komma)
+                ++nullenNachKomma;
+        } else {
+            signifikant = true;
+            if (!komma)
+                vorKomma = std::min(vorKomma + 1, grenze);
+        }
+    }
+    if (!signifikant)
+        return 0;
+    long long potenz = vorKomma > 0 ? vorKomma - 1 : -(std::min(nullenNachKomma, grenze) + 1);
+    if (i < text.size()) { // the exponent
+        ++i;
+        const bool negativ = i < text.size() && text[i] == '-';
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        long long exponent = 0;
+        for (; i < text.size(); ++i)
+            exponent = std::min(exponent * 10 + (text[i] - '0'), grenze);
+        potenz += negativ ? -exponent : exponent;
+    }
+    return potenz;
+}
+
 } // namespace
 
 std::optional<std::uint8_t> textZuByte(std::string_view text)
@@ -74,7 +113,9 @@ std::optional<std::uint8_t> textZuByte(std::string_view text)
 
     double zahl = 0.0;
     const auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), zahl);
-    if (fehler != std::errc{} || ende != text.data() + text.size())
+    if (fehler == std::errc::result_out_of_range && zehnerpotenz(text) < 0)
+        zahl = 0.0; // "1e-400" is a number, too small for a double: it rounds to 0
+    else if (fehler != std::errc{} || ende != text.data() + text.size())
         return std::nullopt;
 
     const double gerundet = rundeHalbGerade(zahl);

@@ -35,6 +35,12 @@ void TstText::textZuByte_data()
     QTest::newRow("small negative rounds to 0") << QByteArray("-0.4") << 0;
     QTest::newRow("minus half rounds to even 0") << QByteArray("-0.5") << 0;
     QTest::newRow("long run of zeros") << QByteArray(10000, '0') + "7" << 7;
+    // Numbers below double's range are numbers all the same, and round to 0.
+    QTest::newRow("underflow") << QByteArray("1e-400") << 0;
+    QTest::newRow("negative underflow") << QByteArray("-7e-999") << 0;
+    QTest::newRow("underflow, point first") << QByteArray(".000001e-320") << 0;
+    QTest::newRow("underflow, huge exponent") << QByteArray("1e-99999999999999999999") << 0;
+    QTest::newRow("underflow of a long mantissa") << QByteArray(400, '9') + "e-800" << 0;
 
     QTest::newRow("empty") << QByteArray("") << -1;
     QTest::newRow("blank") << QByteArray(" ") << -1;
@@ -51,6 +57,8 @@ void TstText::textZuByte_data()
     QTest::newRow("lone sign") << QByteArray("-") << -1;
     QTest::newRow("exponent without digits") << QByteArray("1e") << -1;
     QTest::newRow("huge exponent") << QByteArray("1e400") << -1;
+    QTest::newRow("overflow despite a negative exponent") << "1" + QByteArray(400, '0') + "e-10" << -1;
+    QTest::newRow("overflow after a point") << QByteArray("0.1e99999999999999999999") << -1;
     QTest::newRow("blank inside") << QByteArray("1 2") << -1;
     QTest::newRow("embedded NUL") << QByteArray("1\0", 2) << -1;
     QTest::newRow("10000 digits") << QByteArray(10000, '1') << -1;

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <deque>
+#include <memory>
+
+#include "tests/zufall/pruefung.h"
+#include "tests/zufall/wuerfel.h"
+
+class ModalWaechter;
+class QMainWindow;
+
+namespace zufall {
+
+// One seeded run of random user events against the main window and the
+// converter it opens. After every event both windows are held against the
+// oracle; the first difference ends the run with a report that names the seed,
+// the event number and the events that led there, so it replays exactly.
+class Lauf {
+public:
+    Lauf(std::uint64_t seed, long anzahl, QMainWindow* form);
+    ~Lauf();
+
+    // Empty when every check held, else the report.
+    QString fuehreAus();
+
+    long ereignisse() const { return nummer_; }
+
+    // How much of the run changed something, for the summary.
+    QString statistik() const;
+
+private:
+    bool weiter() const { return nummer_ < anzahl_ && bericht_.isEmpty(); }
+    void beginne(const QString& was);
+    void scheitere(const QStringList& fehler, const QString& zustand);
+    bool pruefeHauptfenster();
+
+    void hauptereignis();
+    void oeffneWandeln();
+    void wandelnSitzung(QWidget* fenster);
+    bool wandelnereignis(QWidget* fenster); // false: the user closed the window
+
+    // Input as the window system delivers it, at points of a window.
+    void tippe();
+    void klicke(QWidget* ziel, QPoint wo, bool doppelt = false);
+    void klickeSteuerelement(QWidget* flaeche, const char* wie);
+    void klickeIrgendwo(QWidget* flaeche);
+    void bewegeMaus(QWidget* flaeche);
+    void fuegeEin(QWidget* fenster);
+    void waehleAlles(QWidget* fenster);
+    void klickeMenue(QWidget* fenster, const char* aktion);
+
+    Wuerfel wuerfel_;
+    const std::uint64_t seed_;
+    const long anzahl_;
+    long nummer_ = 0;
+    int wandelnGeoeffnet_ = 0;
+    long oktettAenderungen_ = 0, bitsAenderungen_ = 0, eingabeAenderungen_ = 0;
+    QMainWindow* form_;
+    Hauptfenster haupt_;
+    std::unique_ptr<ModalWaechter> waechter_;
+    const int alteDoppelklickZeit_;
+    QObject kontext_; // ends the connections below with the run
+    bool oktettBearbeitet_ = false;
+    std::deque<QString> letzte_; // the latest events, for the report
+    QString bericht_;
+};
+
+} // namespace zufall

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// What the windows must show, worked out from first principles: the address as
+// one 32-bit number, the prefix length, shifts and masks. It shares no code
+// with calc/ or converter/, so a fault there cannot hide in both.
+namespace zufall {
+
+// The main window's inputs as its controls hold them.
+struct Eingabe {
+    std::array<std::uint32_t, 4> oktette{}; // 0..255 each
+    int netzart = 0; // 0 "Normal", 1 "Sub Netz", 2 "Super Netz"
+    int anteil = 0;  // 0, 1, 2: the 8, 16 or 24 leading bits of the class
+    int bits = 0;    // 0..8
+};
+
+struct Zeile {
+    std::array<std::string, 4> dezimal;
+    std::array<std::string, 4> dual;
+};
+
+struct Erwartung {
+    Zeile maske, netz, broadcast;
+    std::string klasse; // "Klasse C Netz"
+    std::string anzahl; // the counts text, "\r\n" between its lines
+};
+
+Erwartung erwarte(const Eingabe& eingabe);
+
+// The address-part button (0, 1, 2) that belongs to the class of a first octet.
+int anteilDerKlasse(std::uint32_t erstesOktett);
+
+// What the converter shows for a non-empty input in base 1 (Dual), 2 (Oktal)
+// or 3 (Hexadezimal); the input is UTF-8.
+std::string umgerechnet(const std::string& eingabe, int basis);
+
+} // namespace zufall

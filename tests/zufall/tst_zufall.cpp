@@ -1,0 +1,158 @@
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScopeGuard>
+#include <QTest>
+#include <QUrl>
+#include <cstdio>
+#include <random>
+
+#include "tests/hilfen/fenster.h"
+#include "tests/hilfen/wandelnoeffnen.h"
+#include "tests/zufall/lauf.h"
+
+// Random user events against the real windows, checked after every event.
+//   NETZPLANER_ZUFALL_SEED       the seed (default: CI's fixed one; "random" for a new one)
+//   NETZPLANER_ZUFALL_EREIGNISSE how many events (default 20000)
+//   NETZPLANER_ZUFALL_PROTOKOLL  1: print every event as it happens, to see
+//                                where a crash struck
+namespace {
+
+constexpr std::uint64_t ciSeed = 20050505;
+constexpr long ciEreignisse = 20000;
+
+std::uint64_t seed()
+{
+    const QByteArray wert = qgetenv("NETZPLANER_ZUFALL_SEED");
+    if (wert.isEmpty())
+        return ciSeed;
+    if (wert == "random") {
+        std::random_device quelle;
+        return std::uint64_t(quelle()) << 32 | quelle();
+    }
+    bool ok = false;
+    const std::uint64_t zahl = wert.toULongLong(&ok);
+    if (!ok)
+        qFatal("NETZPLANER_ZUFALL_SEED must be a number or \"random\", not %s", wert.constData());
+    return zahl;
+}
+
+long ereignisse()
+{
+    const QByteArray wert = qgetenv("NETZPLANER_ZUFALL_EREIGNISSE");
+    if (wert.isEmpty())
+        return ciEreignisse;
+    bool ok = false;
+    const long zahl = wert.toLong(&ok);
+    if (!ok || zahl < 0)
+        qFatal("NETZPLANER_ZUFALL_EREIGNISSE must be a count, not %s", wert.constData());
+    return zahl;
+}
+
+} // namespace
+
+// Stands in for the desktop's browser, so that clicks on the links open nothing.
+class Browser : public QObject {
+    Q_OBJECT
+public slots:
+    void oeffne(const QUrl& url) { geoeffnet << url.toString(); }
+
+public:
+    QStringList geoeffnet;
+};
+
+class TstZufall : public Form1Test {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        richteEin();
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "oeffne");
+    }
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
+    void init() { oeffne(); }
+    void cleanup() { schliesse(); }
+
+    void zufallsereignisse();
+    void pruefungFindetAbweichungen();
+    void wandelnPruefungFindetAbweichungen();
+
+private:
+    Browser browser;
+};
+
+void TstZufall::zufallsereignisse()
+{
+    const std::uint64_t s = seed();
+    const long n = ereignisse();
+    qInfo("seed %llu, %ld events", static_cast<unsigned long long>(s), n);
+
+    // The run brings its own guard against dialogs, which knows the converter
+    // is to be expected; the fixture's would close it as unexpected.
+    waechter.reset();
+    zufall::Lauf lauf(s, n, form.get());
+    const QString bericht = lauf.fuehreAus();
+    waechter = std::make_unique<ModalWaechter>();
+
+    qInfo("%s, %lld links opened", qPrintable(lauf.statistik()), static_cast<long long>(browser.geoeffnet.size()));
+    if (!bericht.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(bericht)); // whole, past Qt Test's cut of long messages
+        QFAIL("a check failed, see the report above");
+    }
+    QCOMPARE(lauf.ereignisse(), n);
+    for (const QString& url : std::as_const(browser.geoeffnet))
+        QCOMPARE(url, netzplaner::Form1::herstellerAdresse);
+}
+
+// The checks must see a fault when there is one, or a green run proves nothing.
+void TstZufall::pruefungFindetAbweichungen()
+{
+    const zufall::Hauptfenster h(form.get());
+    QCOMPARE(h.pruefe(true), QStringList());
+
+    h.lbldual1[2]->setText(QStringLiteral("00000101"));
+    h.Label13->setText(QStringLiteral("max: 1 Hosts"));
+    const QStringList fehler = h.pruefe(false);
+    QCOMPARE(fehler.size(), 2);
+    QVERIFY(fehler[0].startsWith(QStringLiteral("lbldual1(2)")));
+    QVERIFY(fehler[1].startsWith(QStringLiteral("Label13")));
+
+    h.anteil[1]->setChecked(true); // recalculates: the labels are right again
+    QCOMPARE(h.pruefe(false), QStringList());
+    QCOMPARE(h.pruefe(true).size(), 1); // but class C needs 24 bit after an octet edit
+
+    h.txtbits->setText(QStringLiteral("9")); // corrected to 8 at once
+    QCOMPARE(h.pruefe(false), QStringList());
+    const QSignalBlocker stumm(h.txtip[3]);
+    h.txtip[3]->setText(QStringLiteral("1a"));
+    QCOMPARE(h.pruefe(false), QStringList{QStringLiteral("txtip(3) holds \"1a\"")});
+}
+
+void TstZufall::wandelnPruefungFindetAbweichungen()
+{
+    waechter.reset(); // oeffneWandeln brings its own, which expects the window
+    const auto wieder = qScopeGuard([this] { waechter = std::make_unique<ModalWaechter>(); });
+    oeffneWandeln(form.get(), [](WandelnSteuerelemente& steuer) {
+        const zufall::Wandeln w(steuer.fenster);
+        QString ergebnis;
+        QCOMPARE(w.pruefe(ergebnis), QStringList());
+        QCOMPARE(ergebnis, QStringLiteral("11111111"));
+
+        w.Text1->clear(); // keeps the last result
+        QCOMPARE(w.pruefe(ergebnis), QStringList());
+        w.Text2->setText(QStringLiteral("377"));
+        QCOMPARE(w.pruefe(ergebnis).size(), 1);
+
+        w.Option1[3]->setChecked(true);
+        QTest::keyClicks(w.Text1, QStringLiteral("4095"));
+        QCOMPARE(w.Text2->text(), QStringLiteral("FFF"));
+        QCOMPARE(w.pruefe(ergebnis), QStringList());
+        w.Text2->setText(QStringLiteral("Wert nicht Numerisch!!!"));
+        QCOMPARE(w.pruefe(ergebnis).size(), 1);
+    });
+}
+
+QTEST_MAIN(TstZufall)
+#include "tst_zufall.moc"

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QString>
+#include <QWidget>
+
+// Finding and naming the places a random run sends its events to.
+namespace zufall {
+
+// A line edit takes a click soon after a double-click as a triple click, timed
+// by the clock; a run shortens that time and waits it out (milliseconds).
+constexpr int doppelklickZeit = 5;
+
+inline QString name(const QWidget* w)
+{
+    if (!w)
+        return QStringLiteral("nothing");
+    if (!w->objectName().isEmpty())
+        return w->objectName();
+    if (qobject_cast<const QMenuBar*>(w))
+        return QStringLiteral("menu bar");
+    return QString::fromLatin1(w->metaObject()->className());
+}
+
+// The client area: where a window's controls are, below its menu bar.
+inline QWidget* flaecheVon(QWidget* fenster)
+{
+    if (auto* haupt = qobject_cast<QMainWindow*>(fenster))
+        return haupt->centralWidget();
+    // In the converter it is the one direct child that is no menu bar.
+    for (QWidget* kind : fenster->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!qobject_cast<QMenuBar*>(kind))
+            return kind;
+    return fenster;
+}
+
+} // namespace zufall

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -81,6 +82,49 @@ private:
     QPointer<QWidget> vorher_;
 };
 
+// A selectable label keeps a text document behind it and lays it out again at
+// every change and paint: with up to 25 results rewritten by one keystroke that
+// cost several times the rest of the keystroke. The results draw as plain text
+// and become selectable only once the mouse is pressed in one of them, until it
+// loses the keyboard again (not to its own context menu).
+class AuswahlAufAbruf : public QObject {
+public:
+    using QObject::QObject;
+
+    void beobachte(QLabel* label) { label->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override
+    {
+        auto* label = static_cast<QLabel*>(objekt);
+        switch (ereignis->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            if (!(label->textInteractionFlags() & Qt::TextSelectableByMouse)) {
+                // Click focus only, given here: Tab never stops at a label, and
+                // the keyboard is there for Ctrl+C.
+                label->setFocusPolicy(Qt::ClickFocus);
+                label->setTextInteractionFlags(label->textInteractionFlags() | Qt::TextSelectableByMouse);
+                label->setFocus(Qt::MouseFocusReason);
+                // The same press once more, now to the text, where it starts the selection.
+                QCoreApplication::sendEvent(label, ereignis);
+                return true;
+            }
+            break;
+        case QEvent::FocusOut:
+            if (static_cast<QFocusEvent*>(ereignis)->reason() != Qt::PopupFocusReason) {
+                // A label that can take the focus draws through a text document too.
+                label->setTextInteractionFlags(label->textInteractionFlags() & ~Qt::TextSelectableByMouse);
+                label->setFocusPolicy(Qt::NoFocus);
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 void macheErgebnisseKopierbar(QWidget* form1)
@@ -91,12 +135,9 @@ void macheErgebnisseKopierbar(QWidget* form1)
     static const QRegularExpression ergebnis(
         QStringLiteral("^(Label4|Label13|(lblsubnet|lblnetz|lblbroad|lbldual[12]?)\\([0-3]\\))$"));
     auto* rueckgabe = new Tabrueckgabe(form1);
+    auto* auswahl = new AuswahlAufAbruf(form1);
     for (QLabel* label : form1->findChildren<QLabel*>(ergebnis)) {
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        // Click focus only (Qt's choice for selectable labels, made explicit):
-        // Tab never stops at a label, the tab sequence stays that of the text
-        // boxes and option buttons.
-        label->setFocusPolicy(Qt::ClickFocus);
+        auswahl->beobachte(label);
         label->setContextMenuPolicy(Qt::CustomContextMenu);
         QObject::connect(label, &QWidget::customContextMenuRequested, label,
                          [label](const QPoint& wo) { zeigeKontextmenue(label, wo); });

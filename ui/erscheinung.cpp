@@ -4,10 +4,10 @@
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QStyleFactory>
 #include <QTranslator>
 
 #include "ui/schriften.h"
+#include "ui/stil.h"
 
 namespace netzplaner {
 
@@ -16,8 +16,7 @@ void richteErscheinungEin(QApplication& app)
     // The fixed geometry was drawn for classic control metrics (13 px option
     // indicators, frame titles on the frame's border); Qt's "Windows" style has
     // them, where Fusion's larger indicators would push captions past their width.
-    if (QStyle* stil = QStyleFactory::create(QStringLiteral("Windows")))
-        app.setStyle(stil);
+    app.setStyle(new Stil);
 
     // Liberation Sans has Arial's metrics and is close to MS Sans Serif.
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));

@@ -57,6 +57,7 @@ Form1::Form1(QWidget* eltern)
     baueErgebnisse(flaeche_);
     baueModusspalte(flaeche_);
     baueUntereSpalte(flaeche_);
+    legeUndurchsichtigeNachOben();
     legeTabfolgeFest();
     macheErgebnisseKopierbar(this);
     benenneFuerScreenreader(this);

@@ -37,6 +37,7 @@ private:
     void baueErgebnisse(QWidget* flaeche);
     void baueModusspalte(QWidget* flaeche);
     void baueUntereSpalte(QWidget* flaeche);
+    void legeUndurchsichtigeNachOben();
     void legeTabfolgeFest();
 
     // Recalculation (form1.cpp).

@@ -40,6 +40,16 @@ QLabel* label(QWidget* eltern, const QString& name, int l, int t, int w, int h, 
     return l_;
 }
 
+// A result paints its own background (the window's colour, as beneath it) and
+// lies above the captions and dots it overlaps by a pixel in the twips layout,
+// whose glyphs keep clear of that pixel: rewriting it repaints nothing else.
+QLabel* ergebnis(QLabel* label)
+{
+    label->setAutoFillBackground(true);
+    label->setProperty("netzplaner_oben", true);
+    return label;
+}
+
 Textfeld* textfeld(QWidget* eltern, const QString& name, int l, int t, int w, int h, const QString& text,
                    const QFont& schrift, int maxLaenge)
 {
@@ -47,12 +57,19 @@ Textfeld* textfeld(QWidget* eltern, const QString& name, int l, int t, int w, in
     feld->setFont(schrift);
     feld->setAlignment(Qt::AlignCenter);
     feld->setMaxLength(maxLaenge);
+    // The style's panel covers every pixel of the box: nothing beneath it
+    // needs repainting when its text changes, and it lies above the dots.
+    feld->setAttribute(Qt::WA_OpaquePaintEvent);
+    feld->setProperty("netzplaner_oben", true);
     return feld;
 }
 
 QRadioButton* option(QWidget* rahmen, const QString& name, int l, int t, int w, int h, const QString& text)
 {
-    return platziere(new QRadioButton(text, rahmen), name, l, t, w, h);
+    auto* knopf = platziere(new QRadioButton(text, rahmen), name, l, t, w, h);
+    // Switching it repaints only itself, not the frame and window beneath.
+    knopf->setAutoFillBackground(true);
+    return knopf;
 }
 
 void linie(QWidget* eltern, const char* name, int x1, int y, int x2)
@@ -74,10 +91,10 @@ void oktettblock(QWidget* eltern, const char* octetName, const char* dualName, s
     const QString platzhalter = QStringLiteral("192");
     for (int i = 0; i < 4; ++i) {
         const int l = links + 720 * i;
-        oktette[std::size_t(i)] = label(eltern, indexName(octetName, i), l, obenOktett, 615, 375, platzhalter,
-                                        fensterSchrift(13.5, true), Qt::AlignHCenter);
-        dual[std::size_t(i)] = label(eltern, indexName(dualName, i), l, obenDual, 615, 375, platzhalter,
-                                     arial(6, true), Qt::AlignHCenter);
+        oktette[std::size_t(i)] = ergebnis(label(eltern, indexName(octetName, i), l, obenOktett, 615, 375, platzhalter,
+                                        fensterSchrift(13.5, true), Qt::AlignHCenter));
+        dual[std::size_t(i)] = ergebnis(label(eltern, indexName(dualName, i), l, obenDual, 615, 375, platzhalter,
+                                              arial(6, true), Qt::AlignHCenter));
         if (i < 3)
             label(eltern, indexName("Label6", ersterPunkt + i), l + 600, obenPunkt, 135, 495, QStringLiteral("."),
                   fensterSchrift(24, true));
@@ -115,8 +132,8 @@ void Form1::baueEingabezeile(QWidget* flaeche)
             label(flaeche, QLatin1String(punkte[i]), 840 + 720 * i, 480, 135, 495, QStringLiteral("."),
                   fensterSchrift(24, true));
     }
-    label4_ = label(flaeche, QStringLiteral("Label4"), 240, 1080, 2775, 375, QStringLiteral("Klasse c Netz"),
-                    fensterSchrift(12, true), Qt::AlignHCenter);
+    label4_ = ergebnis(label(flaeche, QStringLiteral("Label4"), 240, 1080, 2775, 375,
+                             QStringLiteral("Klasse c Netz"), fensterSchrift(12, true), Qt::AlignHCenter));
 }
 
 void Form1::baueErgebnisse(QWidget* flaeche)
@@ -161,7 +178,7 @@ void Form1::baueModusspalte(QWidget* flaeche)
 
 void Form1::baueUntereSpalte(QWidget* flaeche)
 {
-    label13_ = label(flaeche, QStringLiteral("Label13"), 3360, 3720, 1695, 495, QString(), arial(8.25));
+    label13_ = ergebnis(label(flaeche, QStringLiteral("Label13"), 3360, 3720, 1695, 495, QString(), arial(8.25)));
 
     const char* bilder[2] = {":/bilder/augen_zu.xpm", ":/bilder/augen_offen.xpm"};
     for (int i = 0; i < 2; ++i) {
@@ -177,6 +194,13 @@ void Form1::baueUntereSpalte(QWidget* flaeche)
     label11_->setCursor(QCursor(QPixmap(QStringLiteral(":/bilder/zeiger.xpm")), 0, 0));
     label11_->setMouseTracking(true);
     label11_->installEventFilter(this);
+}
+
+void Form1::legeUndurchsichtigeNachOben()
+{
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w->property("netzplaner_oben").toBool())
+            w->raise();
 }
 
 void Form1::legeTabfolgeFest()

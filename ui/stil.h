@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QProxyStyle>
+
+namespace netzplaner {
+
+// Qt's "Windows" style, whose classic metrics the fixed layout was drawn for,
+// with what it draws most often kept as finished pixmaps: the texts of labels
+// and captions, and the option indicators. A keystroke in the first octet can
+// rewrite a dozen results and switch two options; shaping each text and
+// stroking each indicator again cost several times the keystroke itself.
+class Stil : public QProxyStyle {
+public:
+    Stil();
+
+    void drawItemText(QPainter* maler, const QRect& rechteck, int ausrichtung, const QPalette& farben,
+                      bool aktiv, const QString& text, QPalette::ColorRole rolle) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* maler,
+                       const QWidget* widget) const override;
+};
+
+} // namespace netzplaner

@@ -96,7 +96,10 @@ public:
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override
     {
-        auto* label = static_cast<QLabel*>(objekt);
+        // A label being destroyed is a QLabel no more when its last events arrive.
+        auto* label = qobject_cast<QLabel*>(objekt);
+        if (!label)
+            return false;
         switch (ereignis->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:

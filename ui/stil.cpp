@@ -35,13 +35,23 @@ bool nurVerschoben(const QPainter* maler)
     return maler->device() && maler->transform().type() <= QTransform::TxTranslate;
 }
 
+} // namespace
+
+// Owned by the style, which the application deletes before it goes: no pixmap
+// outlives the application.
+struct Stil::Vorrat {
+    QCache<Schluessel, QPixmap> bilder{4 * 1024 * 1024}; // bytes
+};
+
+namespace {
+
 // Draws into a transparent pixmap of the rectangle's size once per key, and
 // from then on only copies it. The results and captions come from a small set
 // (octets, binary rows, a few captions), so a few hundred pixmaps hold them all.
 template <typename Zeichnen>
-void ausDemVorrat(QPainter* maler, const QRect& rechteck, Schluessel schluessel, Zeichnen zeichne)
+void ausDemVorrat(QCache<Schluessel, QPixmap>& vorrat, QPainter* maler, const QRect& rechteck,
+                  Schluessel schluessel, Zeichnen zeichne)
 {
-    static QCache<Schluessel, QPixmap> vorrat(4 * 1024 * 1024); // bytes
     schluessel.verhaeltnis = maler->device()->devicePixelRatio();
     if (const QPixmap* bild = vorrat.object(schluessel)) {
         maler->drawPixmap(rechteck.topLeft(), *bild);
@@ -65,8 +75,11 @@ void ausDemVorrat(QPainter* maler, const QRect& rechteck, Schluessel schluessel,
 
 Stil::Stil()
     : QProxyStyle(QStyleFactory::create(QStringLiteral("Windows")))
+    , vorrat_(std::make_unique<Vorrat>())
 {
 }
+
+Stil::~Stil() = default;
 
 void Stil::drawItemText(QPainter* maler, const QRect& rechteck, int ausrichtung, const QPalette& farben,
                         bool aktiv, const QString& text, QPalette::ColorRole rolle) const
@@ -83,7 +96,7 @@ void Stil::drawItemText(QPainter* maler, const QRect& rechteck, int ausrichtung,
     schluessel.farbe = (rolle == QPalette::NoRole ? maler->pen().color() : farben.color(rolle)).rgba();
     schluessel.farben = farben.cacheKey();
     schluessel.aktiv = aktiv;
-    ausDemVorrat(maler, rechteck, std::move(schluessel), [&](QPainter* innen, const QRect& ziel) {
+    ausDemVorrat(vorrat_->bilder, maler, rechteck, std::move(schluessel), [&](QPainter* innen, const QRect& ziel) {
         QProxyStyle::drawItemText(innen, ziel, ausrichtung, farben, aktiv, text, rolle);
     });
 }
@@ -99,7 +112,7 @@ void Stil::drawPrimitive(PrimitiveElement element, const QStyleOption* option, Q
     schluessel.groesse = option->rect.size();
     schluessel.art = int(option->state);
     schluessel.farben = option->palette.cacheKey();
-    ausDemVorrat(maler, option->rect, std::move(schluessel), [&](QPainter* innen, const QRect& ziel) {
+    ausDemVorrat(vorrat_->bilder, maler, option->rect, std::move(schluessel), [&](QPainter* innen, const QRect& ziel) {
         QStyleOption verschoben(*option);
         verschoben.rect = ziel;
         QProxyStyle::drawPrimitive(element, &verschoben, innen, widget);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QProxyStyle>
+#include <memory>
 
 namespace netzplaner {
 
@@ -12,11 +13,16 @@ namespace netzplaner {
 class Stil : public QProxyStyle {
 public:
     Stil();
+    ~Stil() override;
 
     void drawItemText(QPainter* maler, const QRect& rechteck, int ausrichtung, const QPalette& farben,
                       bool aktiv, const QString& text, QPalette::ColorRole rolle) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* maler,
                        const QWidget* widget) const override;
+
+private:
+    struct Vorrat;
+    std::unique_ptr<Vorrat> vorrat_;
 };
 
 } // namespace netzplaner

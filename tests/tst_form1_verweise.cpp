@@ -1,32 +1,18 @@
 #include <QAction>
 #include <QLineEdit>
-#include <QDesktopServices>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
 
+#include "tests/hilfen/browser.h"
 #include "tests/hilfen/fenster.h"
-
-// Stands in for the desktop's browser.
-class Browser : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> geoeffnet;
-public slots:
-    void oeffne(const QUrl& adresse) { geoeffnet << adresse; }
-};
 
 class TstForm1Verweise : public Form1Test {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        richteEin();
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "oeffne");
-    }
-    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
+    void initTestCase() { richteEin(); }
     void init()
     {
         browser.geoeffnet.clear();

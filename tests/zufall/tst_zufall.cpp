@@ -1,4 +1,3 @@
-#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -8,6 +7,7 @@
 #include <cstdio>
 #include <random>
 
+#include "tests/hilfen/browser.h"
 #include "tests/hilfen/fenster.h"
 #include "tests/hilfen/wandelnoeffnen.h"
 #include "tests/zufall/lauf.h"
@@ -52,26 +52,11 @@ long ereignisse()
 
 } // namespace
 
-// Stands in for the desktop's browser, so that clicks on the links open nothing.
-class Browser : public QObject {
-    Q_OBJECT
-public slots:
-    void oeffne(const QUrl& url) { geoeffnet << url.toString(); }
-
-public:
-    QStringList geoeffnet;
-};
-
 class TstZufall : public Form1Test {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        richteEin();
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "oeffne");
-    }
-    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
+    void initTestCase() { richteEin(); }
     void init() { oeffne(); }
     void cleanup() { schliesse(); }
 
@@ -102,8 +87,8 @@ void TstZufall::zufallsereignisse()
         QFAIL("a check failed, see the report above");
     }
     QCOMPARE(lauf.ereignisse(), n);
-    for (const QString& url : std::as_const(browser.geoeffnet))
-        QCOMPARE(url, netzplaner::Form1::herstellerAdresse);
+    for (const QUrl& url : std::as_const(browser.geoeffnet))
+        QCOMPARE(url.toString(), netzplaner::Form1::herstellerAdresse);
 }
 
 // The checks must see a fault when there is one, or a green run proves nothing.

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDesktopServices>
+#include <QList>
+#include <QObject>
+#include <QUrl>
+
+// Stands in for the desktop's browser while it lives, so that the links the
+// tests click are recorded instead of opened.
+class Browser : public QObject {
+    Q_OBJECT
+
+public:
+    Browser() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "oeffne"); }
+    ~Browser() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
+
+    QList<QUrl> geoeffnet;
+
+public slots:
+    void oeffne(const QUrl& adresse) { geoeffnet << adresse; }
+};

@@ -1,7 +1,7 @@
 #include <QApplication>
 
 #include "app/programmdaten.h"
-#include "ui/erscheinung.h"
+#include "toolkit/erscheinung.h"
 #include "ui/form1.h"
 
 int main(int argc, char* argv[])

@@ -13,7 +13,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "ui/erscheinung.h"
+#include "toolkit/erscheinung.h"
 #include "ui/form1.h"
 
 namespace {

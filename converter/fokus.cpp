@@ -2,7 +2,7 @@
 
 #include <QEvent>
 
-#include "ui/textfeld.h"
+#include "toolkit/textfeld.h"
 
 namespace netzplaner {
 namespace {

@@ -13,10 +13,10 @@
 #include "converter/fokus.h"
 #include "converter/umrechnen.h"
 #include "converter/zahlpruefen.h"
-#include "ui/schriften.h"
-#include "ui/textfeld.h"
-#include "ui/twips.h"
-#include "ui/zugaenglichkeit.h"
+#include "toolkit/schriften.h"
+#include "toolkit/textfeld.h"
+#include "toolkit/twips.h"
+#include "toolkit/zugaenglichkeit.h"
 
 namespace netzplaner {
 namespace {

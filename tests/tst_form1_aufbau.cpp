@@ -8,7 +8,7 @@
 #include <QStyleOptionFrame>
 
 #include "tests/hilfen/fenster.h"
-#include "ui/twips.h"
+#include "toolkit/twips.h"
 
 class TstForm1Aufbau : public Form1Test {
     Q_OBJECT

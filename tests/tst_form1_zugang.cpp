@@ -3,7 +3,7 @@
 #include <QMap>
 
 #include "tests/hilfen/fenster.h"
-#include "ui/zugaenglichkeit.h"
+#include "toolkit/zugaenglichkeit.h"
 
 // What a screen reader finds when it walks the main window's accessibility tree.
 class TstForm1Zugang : public Form1Test {

@@ -66,7 +66,7 @@ void TstInstallation::genauDieseDateien()
 void TstInstallation::symbolIstDasFensterbild()
 {
     const QImage symbol(pfad(QStringLiteral("share/icons/hicolor/32x32/apps/%1.png").arg(kennung())));
-    const QImage fensterbild(QStringLiteral(QUELL_VERZEICHNIS "/ui/bilder/augen_offen.xpm"));
+    const QImage fensterbild(QStringLiteral(QUELL_VERZEICHNIS "/toolkit/bilder/augen_offen.xpm"));
     QCOMPARE(symbol.size(), QSize(32, 32));
     QCOMPARE(symbol.convertToFormat(QImage::Format_ARGB32), fensterbild.convertToFormat(QImage::Format_ARGB32));
 

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "ui/schriften.h"
-#include "ui/stil.h"
+#include "toolkit/schriften.h"
+#include "toolkit/stil.h"
 
 // The style hands out finished pixmaps of texts and indicators: each must look
 // exactly as the plain style draws it, the first time and from the store.

@@ -5,9 +5,9 @@
 #include <QTest>
 
 #include "tests/hilfen/wandelnoeffnen.h"
-#include "ui/erscheinung.h"
-#include "ui/schriften.h"
-#include "ui/twips.h"
+#include "toolkit/erscheinung.h"
+#include "toolkit/schriften.h"
+#include "toolkit/twips.h"
 
 // The converter window as it opens, is laid out, closes and opens again.
 class TstWandelnAufbau : public QObject {

@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "tests/hilfen/wandelnoeffnen.h"
-#include "ui/erscheinung.h"
+#include "toolkit/erscheinung.h"
 
 // Typing, pasting and choosing a base in the converter window, driven like a user.
 class TstWandelnEingabe : public QObject {

@@ -4,7 +4,7 @@
 
 #include "calc/text.h"
 #include "ui/form1.h"
-#include "ui/textfeld.h"
+#include "toolkit/textfeld.h"
 
 namespace netzplaner {
 namespace {

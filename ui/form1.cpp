@@ -7,10 +7,10 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "ui/kopierbar.h"
-#include "ui/textfeld.h"
-#include "ui/twips.h"
-#include "ui/zugaenglichkeit.h"
+#include "toolkit/kopierbar.h"
+#include "toolkit/textfeld.h"
+#include "toolkit/twips.h"
+#include "toolkit/zugaenglichkeit.h"
 
 namespace netzplaner {
 namespace {

@@ -11,9 +11,9 @@
 #include <QRegularExpressionValidator>
 #include <QWidget>
 
-#include "ui/schriften.h"
-#include "ui/textfeld.h"
-#include "ui/twips.h"
+#include "toolkit/schriften.h"
+#include "toolkit/textfeld.h"
+#include "toolkit/twips.h"
 
 namespace netzplaner {
 namespace {

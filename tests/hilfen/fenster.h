@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "tests/hilfen/modalwaechter.h"
-#include "ui/erscheinung.h"
+#include "toolkit/erscheinung.h"
 #include "ui/form1.h"
 
 // Shared by the main window suites: a fresh, shown and active window per test,

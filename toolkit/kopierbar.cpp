@@ -1,4 +1,4 @@
-#include "ui/kopierbar.h"
+#include "toolkit/kopierbar.h"
 
 #include <QApplication>
 #include <QCoreApplication>

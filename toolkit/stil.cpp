@@ -1,4 +1,4 @@
-#include "ui/stil.h"
+#include "toolkit/stil.h"
 
 #include <QCache>
 #include <QPainter>

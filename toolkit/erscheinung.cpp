@@ -1,4 +1,4 @@
-#include "ui/erscheinung.h"
+#include "toolkit/erscheinung.h"
 
 #include <QApplication>
 #include <QFont>
@@ -6,8 +6,8 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "ui/schriften.h"
-#include "ui/stil.h"
+#include "toolkit/schriften.h"
+#include "toolkit/stil.h"
 
 namespace netzplaner {
 

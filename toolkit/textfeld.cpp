@@ -1,4 +1,4 @@
-#include "ui/textfeld.h"
+#include "toolkit/textfeld.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "ui/ergebniszugang.h"
+#include "toolkit/ergebniszugang.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,11 +1,11 @@
-#include "ui/zugaenglichkeit.h"
+#include "toolkit/zugaenglichkeit.h"
 
 #include <QDebug>
 #include <QLabel>
 #include <QWidget>
 #include <vector>
 
-#include "ui/ergebniszugang.h"
+#include "toolkit/ergebniszugang.h"
 
 namespace netzplaner {
 namespace {

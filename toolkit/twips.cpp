@@ -1,4 +1,4 @@
-#include "ui/twips.h"
+#include "toolkit/twips.h"
 
 #include <QWidget>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "ui/schriften.h"
+#include "toolkit/schriften.h"
 
 namespace netzplaner {
 namespace {

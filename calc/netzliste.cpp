@@ -1,6 +1,7 @@
 #include "calc/netzliste.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "calc/adresstyp.h"
 #include "calc/maske.h"
@@ -79,6 +80,33 @@ Netzkopf Netzliste::kopf() const
             adressText(n.erster) + " \u2013 " + adressText(n.letzter), // en dash
             std::to_string(n.hosts),
             std::string(adresstyp(ip_))};
+}
+
+std::string alsText(const Netzliste& liste, const std::vector<int>& zeilen, std::string_view trenner,
+                    std::string_view zeilenende)
+{
+    // No field holds a tab, a ";", a quote or a line break, so none needs quoting.
+    const auto zeileAnhaengen = [&](std::string& text, const auto& felder) {
+        for (std::size_t i = 0; i < felder.size(); ++i) {
+            if (i > 0)
+                text += trenner;
+            text += felder[i];
+        }
+        text += zeilenende;
+    };
+    std::string text;
+    zeileAnhaengen(text, Netzliste::spalten());
+    for (const int index : zeilen)
+        if (index >= 0 && index < liste.zeilenzahl())
+            zeileAnhaengen(text, liste.zeile(index));
+    return text;
+}
+
+std::string alsText(const Netzliste& liste, std::string_view trenner, std::string_view zeilenende)
+{
+    std::vector<int> alle(static_cast<std::size_t>(liste.zeilenzahl()));
+    std::iota(alle.begin(), alle.end(), 0);
+    return alsText(liste, alle, trenner, zeilenende);
 }
 
 } // namespace netzplaner

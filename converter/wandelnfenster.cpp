@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "converter/fokus.h"
+#include "converter/ganzauswahl.h"
 #include "converter/umrechnen.h"
 #include "converter/zahlpruefen.h"
 #include "toolkit/schriften.h"
@@ -75,7 +75,13 @@ WandelnFenster::WandelnFenster(QWidget* eltern)
     Text1->setFocus();
 
     verbindeEreignisse();
-    benenneFuerScreenreader(this);
+    benenneFuerScreenreader({
+        {Text1, QStringLiteral("Eingabe, Dezimalzahl")},
+        {Option1[1], QStringLiteral("Wandeln in: Dual")},
+        {Option1[2], QStringLiteral("Wandeln in: Oktal")},
+        {Option1[3], QStringLiteral("Wandeln in: Hexadezimal")},
+        {Text2, QStringLiteral("Ergebnis")},
+    });
 }
 
 void WandelnFenster::baueSteuerelemente(QWidget* flaeche)

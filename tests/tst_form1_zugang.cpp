@@ -1,9 +1,8 @@
 #include <QAccessible>
-#include <QGroupBox>
 #include <QMap>
 
 #include "tests/hilfen/fenster.h"
-#include "toolkit/zugaenglichkeit.h"
+#include "converter/wandelnfenster.h"
 
 // What a screen reader finds when it walks the main window's accessibility tree.
 class TstForm1Zugang : public Form1Test {
@@ -114,19 +113,8 @@ void TstForm1Zugang::namenFolgenDenErgebnissen()
 void TstForm1Zugang::gleicherNameImWandelnfenster()
 {
     // Option1(1) is "Sub Netz" in the main window but "Dual" in the converter:
-    // the names go by the window.
-    QWidget wandeln;
-    wandeln.setObjectName(QStringLiteral("wandeln"));
-    auto* text1 = new QLineEdit(&wandeln);
-    text1->setObjectName(QStringLiteral("Text1"));
-    auto* text2 = new QLineEdit(&wandeln);
-    text2->setObjectName(QStringLiteral("Text2"));
-    auto* rahmen = new QGroupBox(QStringLiteral("Wandeln in:"), &wandeln);
-    const char* basen[] = {"Dual", "Oktal", "Hexadezimal"};
-    for (int i = 1; i <= 3; ++i)
-        (new QRadioButton(QLatin1String(basen[i - 1]), rahmen))->setObjectName(QStringLiteral("Option1(%1)").arg(i));
-    netzplaner::benenneFuerScreenreader(&wandeln);
-
+    // each window names its own controls.
+    netzplaner::WandelnFenster wandeln;
     auto name = [&](const char* steuerelement) {
         return QAccessible::queryAccessibleInterface(wandeln.findChild<QWidget*>(QLatin1String(steuerelement)))
             ->text(QAccessible::Name);

@@ -1,13 +1,12 @@
 #include "toolkit/kopierbar.h"
 
-#include <QApplication>
 #include <QCoreApplication>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QPointer>
-#include <QRegularExpression>
+
+#include "toolkit/auswahlaufabruf.h"
+#include "toolkit/tabrueckgabe.h"
 
 namespace netzplaner {
 namespace {
@@ -37,109 +36,13 @@ void zeigeKontextmenue(QLabel* label, const QPoint& wo)
     menue->popup(label->mapToGlobal(wo));
 }
 
-// A click into a result gives it the keyboard, so that Ctrl+C copies its
-// selection. Tab and Shift+Tab from there go on from the control that had the
-// keyboard before, as if the click had not taken it.
-class Tabrueckgabe : public QObject {
-public:
-    explicit Tabrueckgabe(QWidget* fenster)
-        : QObject(fenster)
-    {
-        connect(qApp, &QApplication::focusChanged, this, [this](QWidget* alt, QWidget* neu) {
-            if (neu && neu->property(ergebnisEigenschaft).isValid() && alt
-                && !alt->property(ergebnisEigenschaft).isValid())
-                vorher_ = alt;
-        });
-    }
-
-    void beobachte(QLabel* label)
-    {
-        label->setProperty(ergebnisEigenschaft, true);
-        label->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override
-    {
-        if (ereignis->type() != QEvent::KeyPress)
-            return false;
-        auto* taste = static_cast<QKeyEvent*>(ereignis);
-        const bool tab = taste->key() == Qt::Key_Tab || taste->key() == Qt::Key_Backtab;
-        if (!tab || !vorher_ || !vorher_->isEnabled() || !vorher_->isVisible()
-            || vorher_->window() != static_cast<QWidget*>(objekt)->window())
-            return false;
-        QPointer<QWidget> ziel = vorher_;
-        ziel->setFocus(Qt::OtherFocusReason);
-        if (ziel) {
-            QKeyEvent weiter(QEvent::KeyPress, taste->key(), taste->modifiers(), taste->text());
-            QCoreApplication::sendEvent(ziel, &weiter);
-        }
-        return true;
-    }
-
-private:
-    static constexpr const char* ergebnisEigenschaft = "netzplaner_kopierbar";
-    QPointer<QWidget> vorher_;
-};
-
-// A selectable label keeps a text document behind it and lays it out again at
-// every change and paint: with up to 25 results rewritten by one keystroke that
-// cost several times the rest of the keystroke. The results draw as plain text
-// and become selectable only once the mouse is pressed in one of them, until it
-// loses the keyboard again (not to its own context menu).
-class AuswahlAufAbruf : public QObject {
-public:
-    using QObject::QObject;
-
-    void beobachte(QLabel* label) { label->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override
-    {
-        // A label being destroyed is a QLabel no more when its last events arrive.
-        auto* label = qobject_cast<QLabel*>(objekt);
-        if (!label)
-            return false;
-        switch (ereignis->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-            if (!(label->textInteractionFlags() & Qt::TextSelectableByMouse)) {
-                // Click focus only, given here: Tab never stops at a label, and
-                // the keyboard is there for Ctrl+C.
-                label->setFocusPolicy(Qt::ClickFocus);
-                label->setTextInteractionFlags(label->textInteractionFlags() | Qt::TextSelectableByMouse);
-                label->setFocus(Qt::MouseFocusReason);
-                // The same press once more, now to the text, where it starts the selection.
-                QCoreApplication::sendEvent(label, ereignis);
-                return true;
-            }
-            break;
-        case QEvent::FocusOut:
-            if (static_cast<QFocusEvent*>(ereignis)->reason() != Qt::PopupFocusReason) {
-                // A label that can take the focus draws through a text document too.
-                label->setTextInteractionFlags(label->textInteractionFlags() & ~Qt::TextSelectableByMouse);
-                label->setFocusPolicy(Qt::NoFocus);
-            }
-            break;
-        default:
-            break;
-        }
-        return false;
-    }
-};
-
 } // namespace
 
-void macheErgebnisseKopierbar(QWidget* form1)
+void macheKopierbar(QWidget* fenster, const std::vector<QLabel*>& ergebnisse)
 {
-    // The class caption, the octets and binary rows of mask, network and
-    // broadcast address, and the counts. Label11 and the pictures are links
-    // and keep their clicks.
-    static const QRegularExpression ergebnis(
-        QStringLiteral("^(Label4|Label13|(lblsubnet|lblnetz|lblbroad|lbldual[12]?)\\([0-3]\\))$"));
-    auto* rueckgabe = new Tabrueckgabe(form1);
-    auto* auswahl = new AuswahlAufAbruf(form1);
-    for (QLabel* label : form1->findChildren<QLabel*>(ergebnis)) {
+    auto* rueckgabe = new Tabrueckgabe(fenster);
+    auto* auswahl = new AuswahlAufAbruf(fenster);
+    for (QLabel* label : ergebnisse) {
         auswahl->beobachte(label);
         label->setContextMenuPolicy(Qt::CustomContextMenu);
         QObject::connect(label, &QWidget::customContextMenuRequested, label,

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <vector>
+
+class QLabel;
 class QWidget;
 
 namespace netzplaner {
 
-// Lets the mouse select the text of every result label of the main window, to
-// be copied with Ctrl+C or the context menu into a ticket or a configuration.
-void macheErgebnisseKopierbar(QWidget* form1);
+// Lets the mouse select the text of a window's result labels, to be copied
+// with Ctrl+C or the context menu into a ticket or a configuration.
+void macheKopierbar(QWidget* fenster, const std::vector<QLabel*>& ergebnisse);
 
 } // namespace netzplaner

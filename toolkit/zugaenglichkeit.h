@@ -1,14 +1,21 @@
 #pragma once
 
+#include <QString>
+#include <vector>
+
 class QWidget;
 
 namespace netzplaner {
 
-// Gives the inputs, options and results of a window German names that say what
-// they are, so a screen reader can read the whole calculation. The names come
-// from a table per window, chosen by the window's objectName ("form1",
-// "wandeln"): the same control name means different things in the two windows.
-// Call it once, after the window has built its controls.
-void benenneFuerScreenreader(QWidget* fenster);
+// What a screen reader calls a control: a German name that says what it is.
+struct Bezeichnung {
+    QWidget* steuerelement;
+    QString name;
+};
+
+// Names the inputs, options and results of a window from its own table, so a
+// screen reader can read the whole calculation. Call it once, after the window
+// has built its controls.
+void benenneFuerScreenreader(const std::vector<Bezeichnung>& bezeichnungen);
 
 } // namespace netzplaner

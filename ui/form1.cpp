@@ -7,10 +7,8 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "toolkit/kopierbar.h"
 #include "toolkit/textfeld.h"
 #include "toolkit/twips.h"
-#include "toolkit/zugaenglichkeit.h"
 
 namespace netzplaner {
 namespace {
@@ -59,8 +57,7 @@ Form1::Form1(QWidget* eltern)
     baueUntereSpalte(flaeche_);
     legeUndurchsichtigeNachOben();
     legeTabfolgeFest();
-    macheErgebnisseKopierbar(this);
-    benenneFuerScreenreader(this);
+    benenneSteuerelemente();
 
     const QRect client = twipsRechteck(flaeche_, 0, 0, 5070, 5460);
     flaeche_->setFixedSize(client.size());

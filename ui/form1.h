@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "calc/berechnung.h"
 
@@ -39,6 +40,10 @@ private:
     void baueUntereSpalte(QWidget* flaeche);
     void legeUndurchsichtigeNachOben();
     void legeTabfolgeFest();
+
+    // Screen-reader names and copyable results (form1_zugang.cpp).
+    void benenneSteuerelemente();
+    std::vector<QLabel*> ergebnisse() const;
 
     // Recalculation (form1.cpp).
     void ausfuehren();

@@ -1,4 +1,4 @@
-#include "converter/fokus.h"
+#include "converter/ganzauswahl.h"
 
 #include <QEvent>
 

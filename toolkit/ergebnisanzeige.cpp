@@ -1,4 +1,4 @@
-#include "toolkit/ergebniszugang.h"
+#include "toolkit/ergebnisanzeige.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

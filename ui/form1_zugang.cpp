@@ -1,0 +1,52 @@
+// What a screen reader hears of the main window, and which of its labels the
+// mouse may select and copy.
+#include <QLabel>
+#include <QRadioButton>
+
+#include "toolkit/kopierbar.h"
+#include "toolkit/textfeld.h"
+#include "toolkit/zugaenglichkeit.h"
+#include "ui/form1.h"
+
+namespace netzplaner {
+
+std::vector<QLabel*> Form1::ergebnisse() const
+{
+    // Label11 and the pictures are links and keep their clicks.
+    std::vector<QLabel*> labels{label4_, label13_};
+    for (const auto* reihe : {&lblsubnet_, &lblnetz_, &lblbroad_, &lbldual_, &lbldual1_, &lbldual2_})
+        labels.insert(labels.end(), reihe->begin(), reihe->end());
+    return labels;
+}
+
+void Form1::benenneSteuerelemente()
+{
+    std::vector<Bezeichnung> liste;
+    const auto reihe = [&liste](const auto& steuerelemente, const QString& muster) {
+        for (std::size_t i = 0; i < steuerelemente.size(); ++i)
+            liste.push_back({steuerelemente[i], muster.arg(i + 1)});
+    };
+    reihe(txtip_, QStringLiteral("Oktett %1 der IP-Adresse"));
+    reihe(lblsubnet_, QStringLiteral("Netzmaske, Oktett %1"));
+    reihe(lbldual_, QStringLiteral("Netzmaske, Oktett %1 binär"));
+    reihe(lblnetz_, QStringLiteral("Netzadresse, Oktett %1"));
+    reihe(lbldual1_, QStringLiteral("Netzadresse, Oktett %1 binär"));
+    reihe(lblbroad_, QStringLiteral("Broadcast-Adresse, Oktett %1"));
+    reihe(lbldual2_, QStringLiteral("Broadcast-Adresse, Oktett %1 binär"));
+    // Captions are read without their padding blanks ("  8 Bit").
+    liste.insert(liste.end(), {
+        {option2_[0], QStringLiteral("Adressanteil: 8 Bit")},
+        {option2_[1], QStringLiteral("Adressanteil: 16 Bit")},
+        {option2_[2], QStringLiteral("Adressanteil: 24 Bit")},
+        {option1_[0], QStringLiteral("Netzart: Normal")},
+        {option1_[1], QStringLiteral("Netzart: Sub Netz")},
+        {option1_[2], QStringLiteral("Netzart: Super Netz")},
+        {txtbits_, QStringLiteral("Bits für Sub- oder Supernetz")},
+        {label4_, QStringLiteral("Adressklasse")},
+        {label13_, QStringLiteral("Anzahl")},
+    });
+    benenneFuerScreenreader(liste);
+    macheKopierbar(this, ergebnisse());
+}
+
+} // namespace netzplaner

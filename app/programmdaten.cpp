@@ -1,7 +1,8 @@
 #include "app/programmdaten.h"
 
 #include <QApplication>
-#include <QIcon>
+
+#include "toolkit/bilder.h"
 
 namespace netzplaner {
 
@@ -17,7 +18,7 @@ void setzeProgrammdaten(QApplication& app)
     // launcher's icon and name) by this id.
     QApplication::setDesktopFileName(QStringLiteral(NETZPLANER_KENNUNG));
     // Every window of the program shows the open eyes, the converter too.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/bilder/augen_offen.xpm")));
+    QApplication::setWindowIcon(fenstersymbol());
 }
 
 } // namespace netzplaner

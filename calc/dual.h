@@ -10,6 +10,15 @@ inline constexpr std::string_view wertNichtNumerisch = "Wert nicht Numerisch!!!"
 inline constexpr std::string_view zahlZuGross = "Zahl ist zu gross!!!";
 inline constexpr std::uint32_t groessteDualzahl = 999999999;
 
+constexpr int dezimalstellen(std::uint32_t zahl)
+{
+    int stellen = 1;
+    for (; zahl >= 10; zahl /= 10)
+        ++stellen;
+    return stellen;
+}
+inline constexpr int groessteDualzahlStellen = dezimalstellen(groessteDualzahl);
+
 // The binary text of a number: most significant digit first, padded with "0"
 // to at least eight digits. The value is halved in place down to 0 as its
 // digits are taken (a text ends as "0"), which is how the result display

@@ -1,7 +1,6 @@
 #include "converter/wandelnfenster.h"
 
 #include <QGroupBox>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -13,22 +12,14 @@
 #include "converter/ganzauswahl.h"
 #include "converter/umrechnen.h"
 #include "converter/zahlpruefen.h"
+#include "toolkit/bilder.h"
 #include "toolkit/schriften.h"
 #include "toolkit/textfeld.h"
-#include "toolkit/twips.h"
+#include "toolkit/steuerelement.h"
 #include "toolkit/zugaenglichkeit.h"
 
 namespace netzplaner {
 namespace {
-
-template <typename Steuerelement>
-Steuerelement* neu(QWidget* behaelter, const char* name, int links, int oben, int breite, int hoehe)
-{
-    auto* element = new Steuerelement(behaelter);
-    element->setObjectName(QString::fromLatin1(name));
-    element->setGeometry(twipsRechteck(element, links, oben, breite, hoehe));
-    return element;
-}
 
 // The table was drawn for MS Sans Serif; its stand-in runs a few pixels wider,
 // and "Hexadezimal" would lose the end of its caption and of its focus frame.
@@ -47,19 +38,19 @@ WandelnFenster::WandelnFenster(QWidget* eltern)
     : QDialog(eltern)
 {
     setObjectName(QStringLiteral("wandeln"));
-    setWindowTitle(tr("Verschiedene Zahlensysteme"));
-    setWindowIcon(QIcon(QStringLiteral(":/bilder/augen_offen.xpm")));
+    setWindowTitle(QStringLiteral("Verschiedene Zahlensysteme"));
+    setWindowIcon(fenstersymbol());
     setFont(fensterSchrift());
 
     auto* leiste = new QMenuBar(this);
-    QAction* ende = leiste->addAction(tr("&Ende"));
+    QAction* ende = leiste->addAction(QStringLiteral("&Ende"));
     ende->setObjectName(QStringLiteral("ende"));
     connect(ende, &QAction::triggered, this, &QWidget::close);
 
     // The controls sit at fixed places on a client area of fixed size; the
     // layout only stacks the menu bar above it and fixes the window's size.
     auto* flaeche = new QWidget(this);
-    flaeche->setFixedSize(twipsRechteck(flaeche, 0, 0, 3345, 1965).size());
+    flaeche->setFixedSize(twipsGroesse(flaeche, flaecheInTwips));
     auto* stapel = new QVBoxLayout(this);
     stapel->setContentsMargins(0, 0, 0, 0);
     stapel->setSpacing(0);
@@ -86,32 +77,33 @@ WandelnFenster::WandelnFenster(QWidget* eltern)
 
 void WandelnFenster::baueSteuerelemente(QWidget* flaeche)
 {
-    neu<QLabel>(flaeche, "Label1", 120, 120, 1455, 255)->setText(tr("Eingabe (Dezimal)"));
+    platziere(new QLabel(QStringLiteral("Eingabe (Dezimal)"), flaeche), QStringLiteral("Label1"), 120, 120, 1455, 255);
 
-    Text1 = neu<Textfeld>(flaeche, "Text1", 120, 360, 975, 285);
+    Text1 = platziere(new Textfeld(QStringLiteral("255"), flaeche), QStringLiteral("Text1"), 120, 360, 975, 285);
     Text1->setAlignment(Qt::AlignCenter);
-    Text1->setMaxLength(9);
-    Text1->setText(QStringLiteral("255"));
+    Text1->setMaxLength(eingabeStellen);
 
-    neu<QLabel>(flaeche, "Label2", 120, 1320, 1455, 255)->setText(tr("Ergebnis:"));
+    platziere(new QLabel(QStringLiteral("Ergebnis:"), flaeche), QStringLiteral("Label2"), 120, 1320, 1455, 255);
 
     // Nothing reads the result box: it is there to be read and copied.
-    Text2 = neu<Textfeld>(flaeche, "Text2", 120, 1560, 3135, 285);
+    Text2 = platziere(new Textfeld(QStringLiteral("888888888"), flaeche), QStringLiteral("Text2"), 120, 1560, 3135,
+                      285);
     Text2->setAlignment(Qt::AlignCenter);
     Text2->setReadOnly(true);
-    Text2->setText(QStringLiteral("888888888"));
 
-    auto* rahmen = neu<QGroupBox>(flaeche, "Frame1", 1560, 120, 1695, 1335);
-    rahmen->setTitle(tr("Wandeln in:"));
-    Option1[1] = neu<QRadioButton>(rahmen, "Option1(1)", 360, 240, 1095, 255);
-    Option1[1]->setText(tr("Dual"));
-    Option1[2] = neu<QRadioButton>(rahmen, "Option1(2)", 360, 600, 1215, 255);
-    Option1[2]->setText(tr("Oktal"));
-    Option1[3] = neu<QRadioButton>(rahmen, "Option1(3)", 360, 960, 1215, 255);
-    Option1[3]->setText(tr("Hexadezimal"));
-    Option1[1]->setChecked(true);
-    for (int i = 1; i <= 3; ++i)
+    auto* rahmen = platziere(new QGroupBox(QStringLiteral("Wandeln in:"), flaeche), QStringLiteral("Frame1"), 1560,
+                             120, 1695, 1335);
+    const struct {
+        const char* text;
+        int oben, breite;
+    } basen[] = {{"Dual", 240, 1095}, {"Oktal", 600, 1215}, {"Hexadezimal", 960, 1215}};
+    for (int i = 1; i <= 3; ++i) {
+        const auto& basis = basen[i - 1];
+        Option1[i] = platziere(new QRadioButton(QLatin1String(basis.text), rahmen), indexName("Option1", i), 360,
+                               basis.oben, basis.breite, 255);
         wachseImRahmen(Option1[i], rahmen);
+    }
+    Option1[1]->setChecked(true);
 
     // Qt's chain enters an exclusive group through its checked button only.
     setTabOrder(Text1, Option1[1]);

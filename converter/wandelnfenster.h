@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QSize>
+
+#include "calc/dual.h"
 
 class QRadioButton;
 
@@ -16,6 +19,10 @@ class WandelnFenster : public QDialog {
 
 public:
     explicit WandelnFenster(QWidget* eltern = nullptr);
+
+    static constexpr QSize flaecheInTwips{3345, 1965};
+    // As many digits as the largest number the binary conversion takes.
+    static constexpr int eingabeStellen = groessteDualzahlStellen;
 
 protected:
     void keyPressEvent(QKeyEvent* ereignis) override;

@@ -21,4 +21,9 @@ QRect twipsRechteck(const QWidget* widget, int links, int oben, int breite, int 
     return QRect(l, t, twipsZuPixel(links + breite, x) - l, twipsZuPixel(oben + hoehe, y) - t);
 }
 
+QSize twipsGroesse(const QWidget* widget, QSize twips)
+{
+    return twipsRechteck(widget, 0, 0, twips.width(), twips.height()).size();
+}
+
 } // namespace netzplaner

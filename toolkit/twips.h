@@ -13,4 +13,7 @@ int twipsZuPixel(int twips, qreal dpi);
 // A control's rectangle inside its container, for a widget already on its screen.
 QRect twipsRechteck(const QWidget* widget, int links, int oben, int breite, int hoehe);
 
+// The size in pixels of an area drawn as so many twips, such as a client area.
+QSize twipsGroesse(const QWidget* widget, QSize twips);
+
 } // namespace netzplaner

@@ -4,9 +4,10 @@
 #include <QLabel>
 #include <QLayout>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTimer>
 
+#include "toolkit/bilder.h"
+#include "toolkit/fensterlage.h"
 #include "toolkit/textfeld.h"
 #include "toolkit/twips.h"
 
@@ -43,7 +44,7 @@ Form1::Form1(QWidget* eltern)
 {
     setObjectName(QStringLiteral("form1"));
     setWindowTitle(QStringLiteral("Netzplaner "));
-    setWindowIcon(QIcon(QStringLiteral(":/bilder/augen_offen.xpm")));
+    setWindowIcon(fenstersymbol());
 
     flaeche_ = new QWidget(this);
     flaeche_->setMouseTracking(true);
@@ -59,13 +60,12 @@ Form1::Form1(QWidget* eltern)
     legeTabfolgeFest();
     benenneSteuerelemente();
 
-    const QRect client = twipsRechteck(flaeche_, 0, 0, 5070, 5460);
-    flaeche_->setFixedSize(client.size());
+    flaeche_->setFixedSize(twipsGroesse(flaeche_, flaecheInTwips));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setInterval(500);
+    timer1_->setInterval(blinkAbstandMs);
     connect(timer1_, &QTimer::timeout, this, &Form1::Timer1_Timer);
 
     for (const auto* gruppe : {&option1_, &option2_}) {
@@ -86,8 +86,7 @@ Form1::Form1(QWidget* eltern)
 
     timer1_->start();
     adjustSize();
-    if (const QScreen* bildschirm = screen())
-        move(bildschirm->availableGeometry().center() - rect().center());
+    zentriereAufBildschirm(this);
 }
 
 Eingaben Form1::eingaben() const
@@ -133,7 +132,7 @@ void Form1::Timer1_Timer()
     const bool ungerade = zaehler_ % 2 == 1;
     image1_[0]->setVisible(ungerade);
     image1_[1]->setVisible(!ungerade);
-    zaehler_ = static_cast<std::uint8_t>((zaehler_ + 1) % 10);
+    zaehler_ = static_cast<std::uint8_t>((zaehler_ + 1) % blinkZaehlerBis);
 }
 
 } // namespace netzplaner

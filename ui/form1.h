@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QSize>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -23,6 +24,14 @@ class Form1 : public QMainWindow {
 
 public:
     explicit Form1(QWidget* eltern = nullptr);
+
+    static constexpr QSize flaecheInTwips{5070, 5460};
+    // The eyes change every tick; the counter runs 0..9, an even span, so the
+    // wrap keeps the alternation.
+    static constexpr int blinkAbstandMs = 500;
+    static constexpr int blinkZaehlerBis = 10;
+    // From one octet column to the next, in twips.
+    static constexpr int spaltenabstand = 720;
 
     static const QString herstellerAdresse;
     static const QString zweiteAdresse;

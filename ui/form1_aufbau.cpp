@@ -13,23 +13,11 @@
 
 #include "toolkit/schriften.h"
 #include "toolkit/textfeld.h"
-#include "toolkit/twips.h"
+#include "toolkit/bilder.h"
+#include "toolkit/steuerelement.h"
 
 namespace netzplaner {
 namespace {
-
-QString indexName(const char* name, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
-template <typename W>
-W* platziere(W* widget, const QString& name, int l, int t, int w, int h)
-{
-    widget->setObjectName(name);
-    widget->setGeometry(twipsRechteck(widget, l, t, w, h));
-    return widget;
-}
 
 QLabel* label(QWidget* eltern, const QString& name, int l, int t, int w, int h, const QString& text,
               const QFont& schrift, Qt::Alignment ausrichtung = Qt::AlignLeft)
@@ -90,7 +78,7 @@ void oktettblock(QWidget* eltern, const char* octetName, const char* dualName, s
 {
     const QString platzhalter = QStringLiteral("192");
     for (int i = 0; i < 4; ++i) {
-        const int l = links + 720 * i;
+        const int l = links + Form1::spaltenabstand * i;
         oktette[std::size_t(i)] = ergebnis(label(eltern, indexName(octetName, i), l, obenOktett, 615, 375, platzhalter,
                                         fensterSchrift(13.5, true), Qt::AlignHCenter));
         dual[std::size_t(i)] = ergebnis(label(eltern, indexName(dualName, i), l, obenDual, 615, 375, platzhalter,
@@ -126,10 +114,10 @@ void Form1::baueEingabezeile(QWidget* flaeche)
     const char* start[4] = {"192", "168", "4", "1"};
     const char* punkte[3] = {"Label1", "Label2", "Label3"};
     for (int i = 0; i < 4; ++i) {
-        txtip_[std::size_t(i)] = textfeld(flaeche, indexName("txtip", i), 240 + 720 * i, 480, 615, 480,
+        txtip_[std::size_t(i)] = textfeld(flaeche, indexName("txtip", i), 240 + spaltenabstand * i, 480, 615, 480,
                                           QLatin1String(start[i]), fensterSchrift(13.5, true), 3);
         if (i < 3)
-            label(flaeche, QLatin1String(punkte[i]), 840 + 720 * i, 480, 135, 495, QStringLiteral("."),
+            label(flaeche, QLatin1String(punkte[i]), 840 + spaltenabstand * i, 480, 135, 495, QStringLiteral("."),
                   fensterSchrift(24, true));
     }
     label4_ = ergebnis(label(flaeche, QStringLiteral("Label4"), 240, 1080, 2775, 375,
@@ -180,10 +168,10 @@ void Form1::baueUntereSpalte(QWidget* flaeche)
 {
     label13_ = ergebnis(label(flaeche, QStringLiteral("Label13"), 3360, 3720, 1695, 495, QString(), arial(8.25)));
 
-    const char* bilder[2] = {":/bilder/augen_zu.xpm", ":/bilder/augen_offen.xpm"};
+    const char* bilder[2] = {"augen_zu.xpm", "augen_offen.xpm"};
     for (int i = 0; i < 2; ++i) {
         auto* bild = platziere(new QLabel(flaeche), indexName("Image1", i), 3840, 4440, 480, 480);
-        bild->setPixmap(QPixmap(QLatin1String(bilder[i])));
+        bild->setPixmap(QPixmap(bildpfad(bilder[i])));
         bild->setScaledContents(true);
         bild->installEventFilter(this);
         image1_[std::size_t(i)] = bild;
@@ -191,7 +179,7 @@ void Form1::baueUntereSpalte(QWidget* flaeche)
 
     label11_ = label(flaeche, QStringLiteral("Label11"), 3600, 4920, 1095, 255, QStringLiteral("© Quendelwerk"),
                      fensterSchrift(), Qt::AlignHCenter);
-    label11_->setCursor(QCursor(QPixmap(QStringLiteral(":/bilder/zeiger.xpm")), 0, 0));
+    label11_->setCursor(QCursor(QPixmap(bildpfad("zeiger.xpm")), 0, 0));
     label11_->setMouseTracking(true);
     label11_->installEventFilter(this);
 }

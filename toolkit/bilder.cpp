@@ -1,0 +1,15 @@
+#include "toolkit/bilder.h"
+
+namespace netzplaner {
+
+QString bildpfad(const char* datei)
+{
+    return QStringLiteral(":/bilder/") + QLatin1String(datei);
+}
+
+QIcon fenstersymbol()
+{
+    return QIcon(bildpfad("augen_offen.xpm"));
+}
+
+} // namespace netzplaner

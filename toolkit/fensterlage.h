@@ -1,0 +1,11 @@
+#pragma once
+
+class QWidget;
+
+namespace netzplaner {
+
+// Centres a top-level window on its screen, frame included, before it is
+// first shown. Call it once the window has its final size.
+void zentriereAufBildschirm(QWidget* fenster);
+
+} // namespace netzplaner

@@ -1,0 +1,10 @@
+#include "toolkit/steuerelement.h"
+
+namespace netzplaner {
+
+QString indexName(const char* name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+} // namespace netzplaner

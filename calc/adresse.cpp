@@ -23,8 +23,14 @@ std::string adressText(Adresse adresse)
     return text;
 }
 
-Adresse maske(int praefix) { return alsAdresse(maskeMitPraefix(praefix)); }
+Adresse maske(int praefix)
+{
+    return alsAdresse(maskeMitPraefix(praefix));
+}
 
-std::uint64_t netzgroesse(int praefix) { return std::uint64_t{1} << (32 - praefix); }
+std::uint64_t netzgroesse(int praefix)
+{
+    return std::uint64_t{1} << (32 - praefix);
+}
 
 } // namespace netzplaner

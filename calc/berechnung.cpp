@@ -28,12 +28,15 @@ Anzeige Berechnung::ausfuehren(const Eingaben& eingaben)
     // Order matters: the class follows the first field's text before ip is
     // refreshed, NetzBroadcast needs this run's mask, ausgabe shows only what
     // this run wrote.
-    deaktiviren(eingaben, anzeige) && klasseermitteln(eingaben) && beschriftung(anzeige)
-        && breite(eingaben) && NetzBroadcast(eingaben) && ausgabe(eingaben, anzeige);
+    deaktiviren(eingaben, anzeige) && klasseermitteln(eingaben) && beschriftung(anzeige) && breite(eingaben)
+        && NetzBroadcast(eingaben) && ausgabe(eingaben, anzeige);
     return anzeige;
 }
 
-Adressanteil Berechnung::klassepruefen() const { return adressanteilVon(zustand_.klasse); }
+Adressanteil Berechnung::klassepruefen() const
+{
+    return adressanteilVon(zustand_.klasse);
+}
 
 bool Berechnung::deaktiviren(const Eingaben& eingaben, Anzeige& anzeige)
 {

@@ -10,11 +10,20 @@ namespace {
 
 // Copied text often brings the line break of its line, or the indentation of
 // a configuration file, with it.
-bool istRand(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool istLuecke(char c) { return c == ' ' || c == '\t'; }
+bool istRand(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+bool istLuecke(char c)
+{
+    return c == ' ' || c == '\t';
+}
 // Bytes, not characters: every byte of a UTF-8 sequence lies above '9', so
 // other scripts' digits are no digits here.
-bool istZiffer(char c) { return c >= '0' && c <= '9'; }
+bool istZiffer(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 std::string_view ohneRand(std::string_view text)
 {
@@ -71,7 +80,10 @@ std::optional<int> praefixDerMaske(const Oktette& maske)
     return einsen;
 }
 
-int bitsVon(Adressanteil anteil) { return 8 * (static_cast<int>(anteil) + 1); }
+int bitsVon(Adressanteil anteil)
+{
+    return 8 * (static_cast<int>(anteil) + 1);
+}
 
 } // namespace
 

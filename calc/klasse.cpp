@@ -34,8 +34,14 @@ std::uint8_t klasseVon(std::uint8_t erstesOktett)
     return klasse;
 }
 
-std::string_view klassenText(std::uint8_t klasse) { return eintrag(klasse).text; }
+std::string_view klassenText(std::uint8_t klasse)
+{
+    return eintrag(klasse).text;
+}
 
-Adressanteil adressanteilVon(std::uint8_t klasse) { return eintrag(klasse).anteil; }
+Adressanteil adressanteilVon(std::uint8_t klasse)
+{
+    return eintrag(klasse).anteil;
+}
 
 } // namespace netzplaner

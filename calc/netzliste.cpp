@@ -31,7 +31,10 @@ Netz netzVon(Adresse adresse, int praefix)
     return n;
 }
 
-std::string cidr(Adresse netz, int praefix) { return adressText(netz) + '/' + std::to_string(praefix); }
+std::string cidr(Adresse netz, int praefix)
+{
+    return adressText(netz) + '/' + std::to_string(praefix);
+}
 
 } // namespace
 
@@ -52,8 +55,8 @@ Netzliste::Netzliste(const Netzwahl& wahl)
 
 const std::array<std::string_view, Netzliste::spaltenzahl>& Netzliste::spalten()
 {
-    static constexpr std::array<std::string_view, spaltenzahl> namen{
-        "Nr.", "Netz", "Erster Host", "Letzter Host", "Broadcast", "Hosts"};
+    using namespace std::string_view_literals;
+    static constexpr std::array namen{"Nr."sv, "Netz"sv, "Erster Host"sv, "Letzter Host"sv, "Broadcast"sv, "Hosts"sv};
     return namen;
 }
 

@@ -7,8 +7,14 @@
 namespace netzplaner {
 namespace {
 
-bool istLeer(char c) { return c == ' ' || c == '\t'; }
-bool istZiffer(char c) { return c >= '0' && c <= '9'; }
+bool istLeer(char c)
+{
+    return c == ' ' || c == '\t';
+}
+bool istZiffer(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 std::string_view ohneRand(std::string_view text)
 {

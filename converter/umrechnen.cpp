@@ -19,8 +19,7 @@ std::string zifferntext(std::uint32_t zahl, int basis)
 {
     char puffer[16];
     std::string text(puffer, std::to_chars(puffer, puffer + sizeof puffer, zahl, basis).ptr);
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return char(std::toupper(c)); });
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return char(std::toupper(c)); });
     return text;
 }
 

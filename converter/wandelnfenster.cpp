@@ -14,8 +14,8 @@
 #include "converter/zahlpruefen.h"
 #include "toolkit/bilder.h"
 #include "toolkit/schriften.h"
-#include "toolkit/textfeld.h"
 #include "toolkit/steuerelement.h"
+#include "toolkit/textfeld.h"
 #include "toolkit/zugaenglichkeit.h"
 
 namespace netzplaner {
@@ -91,8 +91,8 @@ void WandelnFenster::baueSteuerelemente(QWidget* flaeche)
     Text2->setAlignment(Qt::AlignCenter);
     Text2->setReadOnly(true);
 
-    auto* rahmen = platziere(new QGroupBox(QStringLiteral("Wandeln in:"), flaeche), QStringLiteral("Frame1"), 1560,
-                             120, 1695, 1335);
+    auto* rahmen = platziere(new QGroupBox(QStringLiteral("Wandeln in:"), flaeche), QStringLiteral("Frame1"), 1560, 120,
+                             1695, 1335);
     const struct {
         const char* text;
         int oben, breite;

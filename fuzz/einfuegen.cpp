@@ -100,8 +100,8 @@ std::string alsText(const EingefuegteAdresse& adresse)
 
 void pruefeWahl(int praefix)
 {
-    for (const auto anteil : {netzplaner::Adressanteil::Bit8, netzplaner::Adressanteil::Bit16,
-                              netzplaner::Adressanteil::Bit24}) {
+    for (const auto anteil :
+         {netzplaner::Adressanteil::Bit8, netzplaner::Adressanteil::Bit16, netzplaner::Adressanteil::Bit24}) {
         const auto wahl = netzplaner::waehleFuerPraefix(praefix, anteil);
         PRUEFE((wahl.netzart == netzplaner::Netzart::Normal) == !wahl.bits);
         PRUEFE(!wahl.bits || (*wahl.bits >= 1 && *wahl.bits <= 8));

@@ -4,10 +4,10 @@
 #include <cstdlib>
 
 // A property that fails is a finding like a crash: libFuzzer saves the input.
-#define PRUEFE(bedingung)                                                                                            \
-    do {                                                                                                             \
-        if (!(bedingung)) {                                                                                          \
-            std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #bedingung);                   \
-            std::abort();                                                                                            \
-        }                                                                                                            \
+#define PRUEFE(bedingung)                                                                                              \
+    do {                                                                                                               \
+        if (!(bedingung)) {                                                                                            \
+            std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #bedingung);                      \
+            std::abort();                                                                                              \
+        }                                                                                                              \
     } while (false)

@@ -11,12 +11,12 @@ namespace {
 // What a finished drawing depends on. Hashed field by field: a text key built
 // with QString::arg and QFont::key() cost as much as the drawing it saves.
 struct Schluessel {
-    QString text;        // empty for an indicator
+    QString text; // empty for an indicator
     QFont schrift;
     QSize groesse;
-    int art = 0;         // alignment flags of a text, state flags of an indicator
+    int art = 0; // alignment flags of a text, state flags of an indicator
     QRgb farbe = 0;
-    qint64 farben = 0;   // the palette's cache key
+    qint64 farben = 0; // the palette's cache key
     bool aktiv = true;
     qreal verhaeltnis = 1;
 
@@ -25,8 +25,8 @@ struct Schluessel {
 
 size_t qHash(const Schluessel& s, size_t saat = 0)
 {
-    return qHashMulti(saat, s.text, s.schrift, s.groesse.width(), s.groesse.height(), s.art, s.farbe, s.farben,
-                      s.aktiv, s.verhaeltnis);
+    return qHashMulti(saat, s.text, s.schrift, s.groesse.width(), s.groesse.height(), s.art, s.farbe, s.farben, s.aktiv,
+                      s.verhaeltnis);
 }
 
 // Only plain placement can use a pixmap made at the device's own pixel ratio.
@@ -49,8 +49,8 @@ namespace {
 // from then on only copies it. The results and captions come from a small set
 // (octets, binary rows, a few captions), so a few hundred pixmaps hold them all.
 template <typename Zeichnen>
-void ausDemVorrat(QCache<Schluessel, QPixmap>& vorrat, QPainter* maler, const QRect& rechteck,
-                  Schluessel schluessel, Zeichnen zeichne)
+void ausDemVorrat(QCache<Schluessel, QPixmap>& vorrat, QPainter* maler, const QRect& rechteck, Schluessel schluessel,
+                  Zeichnen zeichne)
 {
     schluessel.verhaeltnis = maler->device()->devicePixelRatio();
     if (const QPixmap* bild = vorrat.object(schluessel)) {
@@ -81,8 +81,8 @@ Stil::Stil()
 
 Stil::~Stil() = default;
 
-void Stil::drawItemText(QPainter* maler, const QRect& rechteck, int ausrichtung, const QPalette& farben,
-                        bool aktiv, const QString& text, QPalette::ColorRole rolle) const
+void Stil::drawItemText(QPainter* maler, const QRect& rechteck, int ausrichtung, const QPalette& farben, bool aktiv,
+                        const QString& text, QPalette::ColorRole rolle) const
 {
     if (text.isEmpty() || rechteck.isEmpty() || !nurVerschoben(maler)) {
         QProxyStyle::drawItemText(maler, rechteck, ausrichtung, farben, aktiv, text, rolle);

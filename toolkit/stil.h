@@ -15,8 +15,8 @@ public:
     Stil();
     ~Stil() override;
 
-    void drawItemText(QPainter* maler, const QRect& rechteck, int ausrichtung, const QPalette& farben,
-                      bool aktiv, const QString& text, QPalette::ColorRole rolle) const override;
+    void drawItemText(QPainter* maler, const QRect& rechteck, int ausrichtung, const QPalette& farben, bool aktiv,
+                      const QString& text, QPalette::ColorRole rolle) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* maler,
                        const QWidget* widget) const override;
 

@@ -11,10 +11,10 @@
 #include <QRegularExpressionValidator>
 #include <QWidget>
 
-#include "toolkit/schriften.h"
-#include "toolkit/textfeld.h"
 #include "toolkit/bilder.h"
+#include "toolkit/schriften.h"
 #include "toolkit/steuerelement.h"
+#include "toolkit/textfeld.h"
 
 namespace netzplaner {
 namespace {
@@ -73,14 +73,13 @@ void linie(QWidget* eltern, const char* name, int x1, int y, int x2)
 
 // One result block: four octet labels with dots between, four binary labels below.
 void oktettblock(QWidget* eltern, const char* octetName, const char* dualName, std::array<QLabel*, 4>& oktette,
-                 std::array<QLabel*, 4>& dual, int links, int obenOktett, int obenPunkt, int obenDual,
-                 int ersterPunkt)
+                 std::array<QLabel*, 4>& dual, int links, int obenOktett, int obenPunkt, int obenDual, int ersterPunkt)
 {
     const QString platzhalter = QStringLiteral("192");
     for (int i = 0; i < 4; ++i) {
         const int l = links + Form1::spaltenabstand * i;
         oktette[std::size_t(i)] = ergebnis(label(eltern, indexName(octetName, i), l, obenOktett, 615, 375, platzhalter,
-                                        fensterSchrift(13.5, true), Qt::AlignHCenter));
+                                                 fensterSchrift(13.5, true), Qt::AlignHCenter));
         dual[std::size_t(i)] = ergebnis(label(eltern, indexName(dualName, i), l, obenDual, 615, 375, platzhalter,
                                               arial(6, true), Qt::AlignHCenter));
         if (i < 3)
@@ -120,8 +119,8 @@ void Form1::baueEingabezeile(QWidget* flaeche)
             label(flaeche, QLatin1String(punkte[i]), 840 + spaltenabstand * i, 480, 135, 495, QStringLiteral("."),
                   fensterSchrift(24, true));
     }
-    label4_ = ergebnis(label(flaeche, QStringLiteral("Label4"), 240, 1080, 2775, 375,
-                             QStringLiteral("Klasse c Netz"), fensterSchrift(12, true), Qt::AlignHCenter));
+    label4_ = ergebnis(label(flaeche, QStringLiteral("Label4"), 240, 1080, 2775, 375, QStringLiteral("Klasse c Netz"),
+                             fensterSchrift(12, true), Qt::AlignHCenter));
 }
 
 void Form1::baueErgebnisse(QWidget* flaeche)
@@ -146,15 +145,15 @@ void Form1::baueModusspalte(QWidget* flaeche)
                              240, 1335, 1095);
     const char* anteile[3] = {"  8 Bit", "16 Bit", "24 Bit"};
     for (int i = 0; i < 3; ++i)
-        option2_[std::size_t(i)] =
-            option(frame2, indexName("Option2", i), 120, 240 + 240 * i, 975, 255, QLatin1String(anteile[i]));
+        option2_[std::size_t(i)] = option(frame2, indexName("Option2", i), 120, 240 + 240 * i, 975, 255,
+                                          QLatin1String(anteile[i]));
 
     auto* frame1 = platziere(new QGroupBox(QStringLiteral("Netzart"), flaeche), QStringLiteral("Frame1"), 3360, 1800,
                              1335, 1815);
     const char* arten[3] = {"Normal", "Sub Netz", "Super Netz"};
     for (int i = 0; i < 3; ++i)
-        option1_[std::size_t(i)] = option(frame1, indexName("Option1", i), 120, 240 + 240 * i, i == 2 ? 1095 : 975,
-                                          255, QLatin1String(arten[i]));
+        option1_[std::size_t(i)] = option(frame1, indexName("Option1", i), 120, 240 + 240 * i, i == 2 ? 1095 : 975, 255,
+                                          QLatin1String(arten[i]));
     label(frame1, QStringLiteral("Label12"), 120, 1080, 975, 255, QStringLiteral("Verl./Verk."), fensterSchrift());
     txtbits_ = textfeld(frame1, QStringLiteral("txtbits"), 120, 1320, 375, 285, QStringLiteral("2"),
                         fensterSchrift(8.25, true), 1);

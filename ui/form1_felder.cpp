@@ -3,8 +3,8 @@
 #include <QRegularExpressionValidator>
 
 #include "calc/text.h"
-#include "ui/form1.h"
 #include "toolkit/textfeld.h"
+#include "ui/form1.h"
 
 namespace netzplaner {
 namespace {

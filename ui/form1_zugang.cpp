@@ -21,7 +21,18 @@ std::vector<QLabel*> Form1::ergebnisse() const
 
 void Form1::benenneSteuerelemente()
 {
-    std::vector<Bezeichnung> liste;
+    // Captions are read without their padding blanks ("  8 Bit").
+    std::vector<Bezeichnung> liste{
+        {option2_[0], QStringLiteral("Adressanteil: 8 Bit")},
+        {option2_[1], QStringLiteral("Adressanteil: 16 Bit")},
+        {option2_[2], QStringLiteral("Adressanteil: 24 Bit")},
+        {option1_[0], QStringLiteral("Netzart: Normal")},
+        {option1_[1], QStringLiteral("Netzart: Sub Netz")},
+        {option1_[2], QStringLiteral("Netzart: Super Netz")},
+        {txtbits_, QStringLiteral("Bits für Sub- oder Supernetz")},
+        {label4_, QStringLiteral("Adressklasse")},
+        {label13_, QStringLiteral("Anzahl")},
+    };
     const auto reihe = [&liste](const auto& steuerelemente, const QString& muster) {
         for (std::size_t i = 0; i < steuerelemente.size(); ++i)
             liste.push_back({steuerelemente[i], muster.arg(i + 1)});
@@ -33,18 +44,6 @@ void Form1::benenneSteuerelemente()
     reihe(lbldual1_, QStringLiteral("Netzadresse, Oktett %1 binär"));
     reihe(lblbroad_, QStringLiteral("Broadcast-Adresse, Oktett %1"));
     reihe(lbldual2_, QStringLiteral("Broadcast-Adresse, Oktett %1 binär"));
-    // Captions are read without their padding blanks ("  8 Bit").
-    liste.insert(liste.end(), {
-        {option2_[0], QStringLiteral("Adressanteil: 8 Bit")},
-        {option2_[1], QStringLiteral("Adressanteil: 16 Bit")},
-        {option2_[2], QStringLiteral("Adressanteil: 24 Bit")},
-        {option1_[0], QStringLiteral("Netzart: Normal")},
-        {option1_[1], QStringLiteral("Netzart: Sub Netz")},
-        {option1_[2], QStringLiteral("Netzart: Super Netz")},
-        {txtbits_, QStringLiteral("Bits für Sub- oder Supernetz")},
-        {label4_, QStringLiteral("Adressklasse")},
-        {label13_, QStringLiteral("Anzahl")},
-    });
     benenneFuerScreenreader(liste);
     macheKopierbar(this, ergebnisse());
 }

@@ -8,7 +8,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 
-#include "tests/hilfen/fenster.h"
+#include "tests/hilfen/form1test.h"
 #include "toolkit/twips.h"
 
 class TstForm1Aufbau : public Form1Test {

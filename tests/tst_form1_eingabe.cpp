@@ -2,7 +2,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 
-#include "tests/hilfen/fenster.h"
+#include "tests/hilfen/form1test.h"
 
 class TstForm1Eingabe : public Form1Test {
     Q_OBJECT

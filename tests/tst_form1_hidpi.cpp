@@ -1,7 +1,7 @@
 #include <QFrame>
 #include <QImage>
 
-#include "tests/hilfen/fenster.h"
+#include "tests/hilfen/form1test.h"
 
 // Run by CTest at several scale factors (QT_SCALE_FACTOR): what the window
 // draws must survive a fractional device pixel ratio, such as the 1.25 that a

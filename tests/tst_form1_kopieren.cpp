@@ -2,7 +2,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 
-#include "tests/hilfen/fenster.h"
+#include "tests/hilfen/form1test.h"
 
 // Results are selected with the mouse and copied, as a user would put a
 // figure into a ticket or a configuration file.

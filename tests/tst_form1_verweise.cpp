@@ -6,7 +6,7 @@
 #include <QUrl>
 
 #include "tests/hilfen/browser.h"
-#include "tests/hilfen/fenster.h"
+#include "tests/hilfen/form1test.h"
 
 class TstForm1Verweise : public Form1Test {
     Q_OBJECT
@@ -24,6 +24,7 @@ private slots:
     void hoverFaerbtCopyright();
     void klicksOeffnenHerstellerseite();
     void info();
+    void scheiternImDialogHaengtNicht();
     void endeBeendetSofort();
     void wandelnOeffnetModal_data();
     void wandelnOeffnetModal();
@@ -101,7 +102,7 @@ void TstForm1Verweise::klicksOeffnenHerstellerseite()
 void TstForm1Verweise::info()
 {
     bool gesehen = false;
-    waechter->beimNaechsten([&](QWidget* modal) {
+    waechter->pruefeUndSchliesse([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         QVERIFY(box);
         gesehen = true;
@@ -116,6 +117,19 @@ void TstForm1Verweise::info()
     });
     form->findChild<QAction*>(QStringLiteral("info"))->trigger();
     QVERIFY(gesehen);
+}
+
+void TstForm1Verweise::scheiternImDialogHaengtNicht()
+{
+    // A failing check returns from the handler before it closes the box; the
+    // box must close all the same, or the menu item never returns and Qt
+    // Test's watchdog ends the whole binary with every later result lost.
+    waechter->pruefeUndSchliesse([](QWidget*) {
+        QEXPECT_FAIL("", "a check that fails inside the dialog", Continue);
+        QVERIFY(false);
+    });
+    form->findChild<QAction*>(QStringLiteral("info"))->trigger();
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 void TstForm1Verweise::endeBeendetSofort()
@@ -149,7 +163,7 @@ void TstForm1Verweise::wandelnOeffnetModal()
     // Twice: every opening starts again from the presets.
     for (int mal = 0; mal < 2; ++mal) {
         bool gesehen = false;
-        waechter->beimNaechsten([&](QWidget* modal) {
+        waechter->pruefeUndSchliesse([&](QWidget* modal) {
             gesehen = true;
             QCOMPARE(modal->objectName(), QStringLiteral("wandeln"));
             QCOMPARE(modal->windowTitle(), QStringLiteral("Verschiedene Zahlensysteme"));

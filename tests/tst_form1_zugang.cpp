@@ -1,7 +1,7 @@
 #include <QAccessible>
 #include <QMap>
 
-#include "tests/hilfen/fenster.h"
+#include "tests/hilfen/form1test.h"
 #include "converter/wandelnfenster.h"
 
 // What a screen reader finds when it walks the main window's accessibility tree.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDesktopServices>
 #include <QList>
 #include <QObject>
 #include <QUrl>
@@ -11,8 +10,8 @@ class Browser : public QObject {
     Q_OBJECT
 
 public:
-    Browser() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "oeffne"); }
-    ~Browser() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
+    Browser();
+    ~Browser() override;
 
     QList<QUrl> geoeffnet;
 

@@ -1,23 +1,11 @@
 #pragma once
 
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTest>
+#include <QByteArray>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
 
 // Runs a program of the system and fails the calling test, with the program's
 // output, unless it succeeds. Its output is left in `ausgabe`.
-inline void fuehreAus(const QString& programm, const QStringList& argumente, QByteArray* ausgabe = nullptr,
-                      const QProcessEnvironment& umgebung = QProcessEnvironment::systemEnvironment())
-{
-    const QString gefunden = QStandardPaths::findExecutable(programm);
-    QVERIFY2(!gefunden.isEmpty(), qPrintable(programm + QStringLiteral(" missing: run scripts/setup --tests")));
-    QProcess prozess;
-    prozess.setProcessEnvironment(umgebung);
-    prozess.setProcessChannelMode(QProcess::MergedChannels);
-    prozess.start(gefunden, argumente);
-    QVERIFY2(prozess.waitForFinished(120000), qPrintable(programm + QStringLiteral(" did not finish")));
-    const QByteArray text = prozess.readAll();
-    if (ausgabe)
-        *ausgabe = text;
-    QVERIFY2(prozess.exitStatus() == QProcess::NormalExit && prozess.exitCode() == 0, text.constData());
-}
+void fuehreAus(const QString& programm, const QStringList& argumente, QByteArray* ausgabe = nullptr,
+               const QProcessEnvironment& umgebung = QProcessEnvironment::systemEnvironment());

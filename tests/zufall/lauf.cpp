@@ -13,6 +13,8 @@
 #include <cstdio>
 
 #include "tests/hilfen/modalwaechter.h"
+#include "tests/hilfen/wandelnsteuerelemente.h"
+#include "tests/zufall/pruefung.h"
 #include "tests/zufall/ziele.h"
 
 namespace zufall {
@@ -217,14 +219,14 @@ void Lauf::wandelnSitzung(QWidget* fenster)
     QPointer<QWidget> offen(fenster);
     if (!bereit(fenster))
         scheitere({QStringLiteral("the converter never became active")}, QString());
-    const Wandeln w(fenster);
+    const WandelnSteuerelemente w(fenster);
     QObject::connect(w.Text1, &QLineEdit::textChanged, &kontext_, [this] { ++eingabeAenderungen_; });
     QString ergebnis; // what Text2 must show; set by the first check
     const auto zustand = [&] {
         return QStringLiteral("Text1 \"%1\", Text2 \"%2\"").arg(lesbar(w.Text1->text()), lesbar(w.Text2->text()));
     };
 
-    QStringList fehler = w.pruefe(ergebnis);
+    QStringList fehler = pruefeWandeln(w, ergebnis);
     if (!fehler.isEmpty())
         scheitere(fehler, zustand());
     while (weiter()) {
@@ -244,7 +246,7 @@ void Lauf::wandelnSitzung(QWidget* fenster)
             scheitere({QStringLiteral("the converter closed by itself")}, QString());
             return;
         }
-        fehler = w.pruefe(ergebnis);
+        fehler = pruefeWandeln(w, ergebnis);
         if (!fehler.isEmpty())
             scheitere(fehler, zustand());
     }

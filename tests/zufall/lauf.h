@@ -7,7 +7,7 @@
 #include <deque>
 #include <memory>
 
-#include "tests/zufall/pruefung.h"
+#include "tests/zufall/hauptfenster.h"
 #include "tests/zufall/wuerfel.h"
 
 class ModalWaechter;

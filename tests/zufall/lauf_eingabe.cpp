@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "tests/zufall/lauf.h"
+#include "tests/zufall/pruefung.h"
 #include "tests/zufall/tasten.h"
 #include "tests/zufall/ziele.h"
 

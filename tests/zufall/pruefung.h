@@ -3,11 +3,11 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <string>
 
-class QLabel;
-class QLineEdit;
 class QRadioButton;
 class QWidget;
+struct WandelnSteuerelemente;
 
 namespace zufall {
 
@@ -15,36 +15,20 @@ namespace zufall {
 // outside ASCII escaped, long texts shortened.
 QString lesbar(const QString& text);
 
-// The main window's controls, found once by their objectNames.
-struct Hauptfenster {
-    explicit Hauptfenster(QWidget* form);
+// The index of the one button that is on, -1 if none or several are.
+int eingeschaltet(const QRadioButton* const* gruppe, std::size_t anzahl, std::size_t ab = 0);
 
-    std::array<QLineEdit*, 4> txtip{};
-    QLineEdit* txtbits = nullptr;
-    std::array<QRadioButton*, 3> netzart{}, anteil{};
-    std::array<QLabel*, 4> lblsubnet{}, lblnetz{}, lblbroad{}, lbldual{}, lbldual1{}, lbldual2{};
-    QLabel* Label4 = nullptr;
-    QLabel* Label13 = nullptr;
+template <std::size_t N>
+int eingeschaltet(const std::array<QRadioButton*, N>& gruppe, std::size_t ab = 0)
+{
+    return eingeschaltet(gruppe.data(), N, ab);
+}
 
-    // The inputs that the results follow: octets, net kind, address part, bits.
-    QString eingaben() const;
+// One line per difference between what a control shows and what it must show.
+void vergleiche(QStringList& fehler, const QWidget* w, const QString& ist, const std::string& soll);
 
-    // The invariants and the oracle's results; one line per difference. After
-    // an octet edit the address part must also be the class's own.
-    QStringList pruefe(bool oktettBearbeitet) const;
-};
-
-// The converter's controls, found once per opening.
-struct Wandeln {
-    explicit Wandeln(QWidget* fenster);
-
-    QLineEdit* Text1 = nullptr;
-    QLineEdit* Text2 = nullptr;
-    std::array<QRadioButton*, 4> Option1{}; // 1 to 3, as named
-
-    // ergebnis is the result the converter must be showing: it follows Text1,
-    // and stays as it was while Text1 is empty.
-    QStringList pruefe(QString& ergebnis) const;
-};
+// ergebnis is the result the converter must be showing: it follows Text1, and
+// stays as it was while Text1 is empty.
+QStringList pruefeWandeln(const WandelnSteuerelemente& w, QString& ergebnis);
 
 } // namespace zufall

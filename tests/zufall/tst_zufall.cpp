@@ -8,9 +8,10 @@
 #include <random>
 
 #include "tests/hilfen/browser.h"
-#include "tests/hilfen/fenster.h"
+#include "tests/hilfen/form1test.h"
 #include "tests/hilfen/wandelnoeffnen.h"
 #include "tests/zufall/lauf.h"
+#include "tests/zufall/pruefung.h"
 
 // Random user events against the real windows, checked after every event.
 //   NETZPLANER_ZUFALL_SEED       the seed (default: CI's fixed one; "random" for a new one)
@@ -120,22 +121,22 @@ void TstZufall::wandelnPruefungFindetAbweichungen()
     waechter.reset(); // oeffneWandeln brings its own, which expects the window
     const auto wieder = qScopeGuard([this] { waechter = std::make_unique<ModalWaechter>(); });
     oeffneWandeln(form.get(), [](WandelnSteuerelemente& steuer) {
-        const zufall::Wandeln w(steuer.fenster);
+        const WandelnSteuerelemente& w = steuer;
         QString ergebnis;
-        QCOMPARE(w.pruefe(ergebnis), QStringList());
+        QCOMPARE(zufall::pruefeWandeln(w, ergebnis), QStringList());
         QCOMPARE(ergebnis, QStringLiteral("11111111"));
 
         w.Text1->clear(); // keeps the last result
-        QCOMPARE(w.pruefe(ergebnis), QStringList());
+        QCOMPARE(zufall::pruefeWandeln(w, ergebnis), QStringList());
         w.Text2->setText(QStringLiteral("377"));
-        QCOMPARE(w.pruefe(ergebnis).size(), 1);
+        QCOMPARE(zufall::pruefeWandeln(w, ergebnis).size(), 1);
 
         w.Option1[3]->setChecked(true);
         QTest::keyClicks(w.Text1, QStringLiteral("4095"));
         QCOMPARE(w.Text2->text(), QStringLiteral("FFF"));
-        QCOMPARE(w.pruefe(ergebnis), QStringList());
+        QCOMPARE(zufall::pruefeWandeln(w, ergebnis), QStringList());
         w.Text2->setText(QStringLiteral("Wert nicht Numerisch!!!"));
-        QCOMPARE(w.pruefe(ergebnis).size(), 1);
+        QCOMPARE(zufall::pruefeWandeln(w, ergebnis).size(), 1);
     });
 }
 

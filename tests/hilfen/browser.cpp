@@ -1,0 +1,13 @@
+#include "tests/hilfen/browser.h"
+
+#include <QDesktopServices>
+
+Browser::Browser()
+{
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "oeffne");
+}
+
+Browser::~Browser()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+}

@@ -1,0 +1,6 @@
+#include "tests/hilfen/finde.h"
+
+void keinSteuerelement(const QObject* wurzel, const QString& name)
+{
+    qFatal("no control named %s in %s", qPrintable(name), qPrintable(wurzel->objectName()));
+}

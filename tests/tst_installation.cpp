@@ -54,6 +54,7 @@ void TstInstallation::genauDieseDateien()
     const QStringList erwartet = {
         QStringLiteral("usr/bin/netzplaner"),
         QStringLiteral("usr/share/applications/%1.desktop").arg(kennung()),
+        QStringLiteral("usr/share/doc/netzplaner/copyright"),
         QStringLiteral("usr/share/icons/hicolor/32x32/apps/%1.png").arg(kennung()),
         QStringLiteral("usr/share/icons/hicolor/scalable/apps/%1.svg").arg(kennung()),
         QStringLiteral("usr/share/metainfo/%1.metainfo.xml").arg(kennung()),
@@ -108,7 +109,8 @@ void TstInstallation::metainfo()
         if (name == QLatin1String("release"))
             versionen << xml.attributes().value(QLatin1String("version")).toString();
         else if (name == QLatin1String("id") || name == QLatin1String("launchable")
-                 || name == QLatin1String("developer_name") || name == QLatin1String("binary"))
+                 || name == QLatin1String("developer_name") || name == QLatin1String("binary")
+                 || name == QLatin1String("project_license"))
             felder.insert(name, xml.readElementText());
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
@@ -117,6 +119,7 @@ void TstInstallation::metainfo()
     QCOMPARE(felder.value(QStringLiteral("launchable")), kennung() + QStringLiteral(".desktop"));
     QCOMPARE(felder.value(QStringLiteral("developer_name")), QStringLiteral("Quendelwerk"));
     QCOMPARE(felder.value(QStringLiteral("binary")), QStringLiteral("netzplaner"));
+    QCOMPARE(felder.value(QStringLiteral("project_license")), QStringLiteral("GPL-3.0-or-later"));
     QCOMPARE(versionen, QStringList{QStringLiteral(NETZPLANER_VERSION)});
 }
 

@@ -98,6 +98,7 @@ void TstPaket::inhalt()
     QCOMPARE(dateien, (QStringList{
                           QStringLiteral("./usr/bin/netzplaner"),
                           QStringLiteral("./usr/share/applications/%1.desktop").arg(id),
+                          QStringLiteral("./usr/share/doc/netzplaner/copyright"),
                           QStringLiteral("./usr/share/icons/hicolor/32x32/apps/%1.png").arg(id),
                           QStringLiteral("./usr/share/icons/hicolor/scalable/apps/%1.svg").arg(id),
                           QStringLiteral("./usr/share/metainfo/%1.metainfo.xml").arg(id),

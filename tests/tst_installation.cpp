@@ -54,9 +54,12 @@ void TstInstallation::genauDieseDateien()
     const QStringList erwartet = {
         QStringLiteral("usr/bin/netzplaner"),
         QStringLiteral("usr/share/applications/%1.desktop").arg(kennung()),
+        QStringLiteral("usr/share/doc/netzplaner/changelog.gz"),
         QStringLiteral("usr/share/doc/netzplaner/copyright"),
         QStringLiteral("usr/share/icons/hicolor/32x32/apps/%1.png").arg(kennung()),
         QStringLiteral("usr/share/icons/hicolor/scalable/apps/%1.svg").arg(kennung()),
+        QStringLiteral("usr/share/man/de/man1/netzplaner.1.gz"),
+        QStringLiteral("usr/share/man/man1/netzplaner.1.gz"),
         QStringLiteral("usr/share/metainfo/%1.metainfo.xml").arg(kennung()),
     };
     // Nothing more either: no build tools, no tests.

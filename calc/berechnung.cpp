@@ -25,11 +25,15 @@ Oktettzeilen zeilen(Oktette& oktette)
 Anzeige Berechnung::ausfuehren(const Eingaben& eingaben)
 {
     Anzeige anzeige;
+    // Mask and counts both use this one byte, so they always agree.
+    Bits bits;
+    if (eingaben.netzart && *eingaben.netzart != Netzart::Normal)
+        bits = textZuByte(eingaben.bits);
     // Order matters: the class follows the first field's text before ip is
     // refreshed, NetzBroadcast needs this run's mask, ausgabe shows only what
     // this run wrote.
-    deaktiviren(eingaben, anzeige) && klasseermitteln(eingaben) && beschriftung(anzeige) && breite(eingaben)
-        && NetzBroadcast(eingaben) && ausgabe(eingaben, anzeige);
+    deaktiviren(eingaben, anzeige) && klasseermitteln(eingaben) && beschriftung(anzeige) && breite(eingaben, bits)
+        && NetzBroadcast(eingaben) && ausgabe(eingaben, bits, anzeige);
     return anzeige;
 }
 
@@ -60,21 +64,16 @@ bool Berechnung::beschriftung(Anzeige& anzeige)
     return true;
 }
 
-bool Berechnung::breite(const Eingaben& eingaben)
+bool Berechnung::breite(const Eingaben& eingaben, const Bits& bits)
 {
     if (eingaben.adressanteil)
-        zustand_.anteil = static_cast<std::uint8_t>(*eingaben.adressanteil);
+        zustand_.anteil = *eingaben.adressanteil;
     if (!eingaben.netzart)
         return true; // no mask written; the run goes on with the old one
-
-    std::uint8_t n = 0;
-    if (*eingaben.netzart != Netzart::Normal) {
-        const auto bits = textZuByte(eingaben.bits);
-        if (!bits)
-            return false;
-        n = *bits;
-    }
-    const auto praefix = praefixLaenge(*eingaben.netzart, static_cast<Adressanteil>(zustand_.anteil), n);
+    const bool normal = *eingaben.netzart == Netzart::Normal;
+    if (!normal && !bits)
+        return false; // the address part is taken all the same
+    const auto praefix = praefixLaenge(*eingaben.netzart, zustand_.anteil, bits.value_or(0));
     if (praefix)
         zustand_.subnet = maskeMitPraefix(*praefix);
     return true;
@@ -97,22 +96,12 @@ bool Berechnung::NetzBroadcast(const Eingaben& eingaben)
     return true;
 }
 
-bool Berechnung::ausgabe(const Eingaben& eingaben, Anzeige& anzeige)
+bool Berechnung::ausgabe(const Eingaben& eingaben, const Bits& bits, Anzeige& anzeige)
 {
-    // Converted again, not carried over from breite: it succeeded there on the
-    // same text, so it cannot fail here. Subnet and supernet counts both use
-    // this rounded byte, so mask and count always agree.
+    // breite has let the run go on only with a bit count for a subnet or supernet.
     std::optional<std::string> anzahl;
-    if (eingaben.netzart) {
-        std::uint8_t bits = 0;
-        if (*eingaben.netzart != Netzart::Normal) {
-            const auto b = textZuByte(eingaben.bits);
-            if (!b)
-                return false;
-            bits = *b;
-        }
-        anzahl = anzahlText(*eingaben.netzart, static_cast<Adressanteil>(zustand_.anteil), bits);
-    }
+    if (eingaben.netzart)
+        anzahl = anzahlText(*eingaben.netzart, zustand_.anteil, bits.value_or(0));
 
     Ergebnisse ergebnisse;
     ergebnisse.maske = zeilen(zustand_.subnet);

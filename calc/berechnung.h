@@ -4,6 +4,7 @@
 
 #include "calc/anzeige.h"
 #include "calc/eingaben.h"
+#include "calc/klasse.h"
 
 namespace netzplaner {
 
@@ -15,8 +16,8 @@ struct Zustand {
     Oktette subnet{};
     Oktette netz{};
     Oktette broad{};
-    std::uint8_t klasse = 0; // 0..4 for A..E
-    std::uint8_t anteil = 0; // Adressanteil of the last run that had one
+    Klasse klasse = Klasse::A;
+    Adressanteil anteil = Adressanteil::Bit8; // of the last run that had one on
 };
 
 class Berechnung {
@@ -31,13 +32,17 @@ public:
     const Zustand& zustand() const { return zustand_; }
 
 private:
+    // The bit count, read once a run and only for a subnet or supernet;
+    // nullopt also where its text does not convert.
+    using Bits = std::optional<std::uint8_t>;
+
     // Each step reports whether the run may go on.
     bool deaktiviren(const Eingaben& eingaben, Anzeige& anzeige);
     bool klasseermitteln(const Eingaben& eingaben);
     bool beschriftung(Anzeige& anzeige);
-    bool breite(const Eingaben& eingaben);
+    bool breite(const Eingaben& eingaben, const Bits& bits);
     bool NetzBroadcast(const Eingaben& eingaben);
-    bool ausgabe(const Eingaben& eingaben, Anzeige& anzeige);
+    bool ausgabe(const Eingaben& eingaben, const Bits& bits, Anzeige& anzeige);
 
     Zustand zustand_;
 };

@@ -5,13 +5,13 @@
 namespace netzplaner {
 namespace {
 
-struct Klasse {
+struct Eintrag {
     std::uint8_t bis; // highest first octet of the class
     std::string_view text;
     Adressanteil anteil;
 };
 
-constexpr std::array<Klasse, 5> klassen{{
+constexpr std::array<Eintrag, 5> klassen{{
     {127, "Klasse A Netz", Adressanteil::Bit8},
     {191, "Klasse B Netz", Adressanteil::Bit16},
     {223, "Klasse C Netz", Adressanteil::Bit24},
@@ -19,27 +19,27 @@ constexpr std::array<Klasse, 5> klassen{{
     {255, "Klasse E Netz", Adressanteil::Bit24},
 }};
 
-const Klasse& eintrag(std::uint8_t klasse)
+const Eintrag& eintrag(Klasse klasse)
 {
-    return klassen.at(klasse < klassen.size() ? klasse : klassen.size() - 1);
+    return klassen.at(static_cast<std::size_t>(klasse));
 }
 
 } // namespace
 
-std::uint8_t klasseVon(std::uint8_t erstesOktett)
+Klasse klasseVon(std::uint8_t erstesOktett)
 {
-    std::uint8_t klasse = 0;
+    std::size_t klasse = 0;
     while (erstesOktett > klassen[klasse].bis)
         ++klasse;
-    return klasse;
+    return static_cast<Klasse>(klasse);
 }
 
-std::string_view klassenText(std::uint8_t klasse)
+std::string_view klassenText(Klasse klasse)
 {
     return eintrag(klasse).text;
 }
 
-Adressanteil adressanteilVon(std::uint8_t klasse)
+Adressanteil adressanteilVon(Klasse klasse)
 {
     return eintrag(klasse).anteil;
 }

@@ -1,7 +1,5 @@
 #include "calc/dual.h"
 
-#include <optional>
-
 namespace netzplaner {
 namespace {
 
@@ -19,25 +17,6 @@ std::string binaerText(std::uint32_t zahl)
     return text;
 }
 
-// nullopt: not a number; a value above the limit is reported as such, never
-// parsed, so a text of any length cannot overflow.
-std::optional<std::uint64_t> zifferntextWert(std::string_view text)
-{
-    if (text.empty())
-        return std::nullopt;
-    for (const char c : text)
-        if (c < '0' || c > '9')
-            return std::nullopt;
-    while (text.size() > 1 && text.front() == '0')
-        text.remove_prefix(1);
-    if (text.size() > 10)
-        return std::uint64_t{groessteDualzahl} + 1;
-    std::uint64_t wert = 0;
-    for (const char c : text)
-        wert = wert * 10 + static_cast<std::uint64_t>(c - '0');
-    return wert;
-}
-
 } // namespace
 
 std::string dualwandeln(std::uint8_t& wert)
@@ -47,14 +26,46 @@ std::string dualwandeln(std::uint8_t& wert)
     return text;
 }
 
+Zahlwert leseZahl(std::string_view text)
+{
+    if (text.empty())
+        return {Zahlstatus::NichtNumerisch};
+    for (const char c : text)
+        if (c < '0' || c > '9')
+            return {Zahlstatus::NichtNumerisch};
+    while (text.size() > 1 && text.front() == '0')
+        text.remove_prefix(1);
+    // Ten digits may still be above the limit; more are, and are never parsed,
+    // so a text of any length cannot overflow.
+    if (text.size() > std::size_t(groessteDualzahlStellen) + 1)
+        return {Zahlstatus::ZuGross};
+    std::uint64_t wert = 0;
+    for (const char c : text)
+        wert = wert * 10 + static_cast<std::uint64_t>(c - '0');
+    if (wert > groessteDualzahl)
+        return {Zahlstatus::ZuGross};
+    return {Zahlstatus::Zahl, static_cast<std::uint32_t>(wert)};
+}
+
+std::string_view fehlertext(Zahlstatus status)
+{
+    switch (status) {
+    case Zahlstatus::NichtNumerisch:
+        return wertNichtNumerisch;
+    case Zahlstatus::ZuGross:
+        return zahlZuGross;
+    case Zahlstatus::Zahl:
+        break;
+    }
+    return {};
+}
+
 std::string dualwandeln(std::string& wert)
 {
-    const auto zahl = zifferntextWert(wert);
-    if (!zahl)
-        return std::string(wertNichtNumerisch);
-    if (*zahl > groessteDualzahl)
-        return std::string(zahlZuGross);
-    std::string text = binaerText(static_cast<std::uint32_t>(*zahl));
+    const Zahlwert gelesen = leseZahl(wert);
+    if (gelesen.status != Zahlstatus::Zahl)
+        return std::string(fehlertext(gelesen.status));
+    std::string text = binaerText(gelesen.zahl);
     wert.assign(1, '0'); // not = "0": g++ 12 misreports that as overlapping (-Wrestrict)
     return text;
 }

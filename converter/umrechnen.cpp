@@ -10,11 +10,6 @@
 namespace netzplaner {
 namespace {
 
-bool istFehlertext(const std::string& text)
-{
-    return text == wertNichtNumerisch || text == zahlZuGross;
-}
-
 std::string zifferntext(std::uint32_t zahl, int basis)
 {
     char puffer[16];
@@ -25,22 +20,27 @@ std::string zifferntext(std::uint32_t zahl, int basis)
 
 } // namespace
 
-std::optional<std::string> umrechnen(const std::string& eingabe, Zahlensystem ziel)
+std::optional<Umrechnung> umrechnen(const std::string& eingabe, Zahlensystem ziel)
 {
     if (eingabe.empty())
         return std::nullopt;
 
-    // dualwandeln halves its argument in place: it works on a copy, and its
-    // verdict on the text decides for the other bases too.
-    std::string kopie = eingabe;
-    std::string dual = dualwandeln(kopie);
-    if (ziel == Zahlensystem::Dual || istFehlertext(dual))
-        return dual;
-
-    // Only digits up to 999999999 get here; leading zeros are harmless to from_chars.
-    std::uint32_t zahl = 0;
-    std::from_chars(eingabe.data(), eingabe.data() + eingabe.size(), zahl);
-    return zifferntext(zahl, ziel == Zahlensystem::Oktal ? 8 : 16);
+    // The binary conversion's verdict on the text decides for the other bases too.
+    const Zahlwert wert = leseZahl(eingabe);
+    if (wert.status != Zahlstatus::Zahl)
+        return Umrechnung{std::string(fehlertext(wert.status)), false};
+    switch (ziel) {
+    case Zahlensystem::Dual: {
+        // dualwandeln halves its argument in place: it works on a copy.
+        std::string kopie = eingabe;
+        return Umrechnung{dualwandeln(kopie), true};
+    }
+    case Zahlensystem::Oktal:
+        return Umrechnung{zifferntext(wert.zahl, 8), true};
+    case Zahlensystem::Hexadezimal:
+        break;
+    }
+    return Umrechnung{zifferntext(wert.zahl, 16), true};
 }
 
 } // namespace netzplaner

@@ -8,11 +8,16 @@ namespace netzplaner {
 // The target bases, numbered like the option buttons Option1(1) to Option1(3).
 enum class Zahlensystem { Dual = 1, Oktal = 2, Hexadezimal = 3 };
 
+struct Umrechnung {
+    std::string text;
+    bool gelungen; // false: text is the error text of the binary conversion
+};
+
 // The decimal text in the chosen base: Dual as dualwandeln gives it (at least
 // eight digits), Oktal and Hexadezimal (A-F) without prefix or leading zeros.
 // A text that dualwandeln refuses gets its error text in every base, so a
 // pasted "1.5" or "-1" never turns into a wrong number. An empty text gives
 // no result: the window keeps the result it showed.
-std::optional<std::string> umrechnen(const std::string& eingabe, Zahlensystem ziel);
+std::optional<Umrechnung> umrechnen(const std::string& eingabe, Zahlensystem ziel);
 
 } // namespace netzplaner

@@ -146,7 +146,7 @@ void WandelnFenster::umrechnen()
         ziel = Zahlensystem::Oktal;
 
     if (const auto ergebnis = netzplaner::umrechnen(Text1->text().toStdString(), ziel))
-        Text2->setText(QString::fromStdString(*ergebnis));
+        Text2->setText(QString::fromStdString(ergebnis->text));
 }
 
 void WandelnFenster::keyPressEvent(QKeyEvent* ereignis)

@@ -38,13 +38,13 @@ void pruefeText(const std::string& text)
     std::string wert = text;
     const std::string ergebnis = netzplaner::dualwandeln(wert);
     if (!nurZiffern(text)) {
-        PRUEFE(ergebnis == netzplaner::wertNichtNumerisch);
+        PRUEFE(ergebnis == "Wert nicht Numerisch!!!");
         PRUEFE(wert == text);
         return;
     }
     const std::size_t erste = std::min(text.find_first_not_of('0'), text.size() - 1);
     if (text.size() - erste > 9) { // ten significant digits exceed 999999999
-        PRUEFE(ergebnis == netzplaner::zahlZuGross);
+        PRUEFE(ergebnis == "Zahl ist zu gross!!!");
         PRUEFE(wert == text);
         return;
     }

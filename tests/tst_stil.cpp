@@ -18,6 +18,7 @@ private slots:
     void initTestCase();
     void gleichesBild_data();
     void gleichesBild();
+    void farbwechselFuellenDenVorratNicht();
 
 private:
     static QImage bild(QWidget* w, QStyle* stil)
@@ -98,6 +99,25 @@ void TstStil::gleichesBild()
     const QImage erwartet = bild(w.get(), schlicht.get());
     QCOMPARE(abweichung(bild(w.get(), stil.get()), erwartet), 0); // drawn into the store
     QCOMPARE(abweichung(bild(w.get(), stil.get()), erwartet), 0); // copied from it
+}
+
+void TstStil::farbwechselFuellenDenVorratNicht()
+{
+    // What the copyright label's hover does: a new palette, red, then black.
+    QLabel label(QStringLiteral("© Quendelwerk"));
+    label.resize(73, 17);
+    const auto faerbe = [&label, this](const QColor& farbe) {
+        QPalette farben = label.palette();
+        farben.setColor(QPalette::WindowText, farbe);
+        label.setPalette(farben);
+        bild(&label, stil.get());
+    };
+    faerbe(Qt::red);
+    faerbe(Qt::black);
+    const int vorher = stil->vorratsgroesse();
+    for (int i = 0; i < 1000; ++i)
+        faerbe(i % 2 ? Qt::black : Qt::red);
+    QCOMPARE(stil->vorratsgroesse(), vorher);
 }
 
 QTEST_MAIN(TstStil)

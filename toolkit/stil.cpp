@@ -4,19 +4,22 @@
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <array>
 
 namespace netzplaner {
 namespace {
 
 // What a finished drawing depends on. Hashed field by field: a text key built
 // with QString::arg and QFont::key() cost as much as the drawing it saves.
+// The colours are those the drawing uses, not the palette's cache key, which
+// every setPalette renews: the copyright label's hover (red, then black)
+// would add two drawings a hover until the useful ones were pushed out.
 struct Schluessel {
     QString text; // empty for an indicator
     QFont schrift;
     QSize groesse;
     int art = 0; // alignment flags of a text, state flags of an indicator
-    QRgb farbe = 0;
-    qint64 farben = 0; // the palette's cache key
+    std::array<QRgb, 7> farben{};
     bool aktiv = true;
     qreal verhaeltnis = 1;
 
@@ -25,8 +28,8 @@ struct Schluessel {
 
 size_t qHash(const Schluessel& s, size_t saat = 0)
 {
-    return qHashMulti(saat, s.text, s.schrift, s.groesse.width(), s.groesse.height(), s.art, s.farbe, s.farben, s.aktiv,
-                      s.verhaeltnis);
+    return qHashMulti(saat, s.text, s.schrift, s.groesse.width(), s.groesse.height(), s.art,
+                      qHashRange(s.farben.begin(), s.farben.end()), s.aktiv, s.verhaeltnis);
 }
 
 // Only plain placement can use a pixmap made at the device's own pixel ratio.
@@ -81,6 +84,11 @@ Stil::Stil()
 
 Stil::~Stil() = default;
 
+int Stil::vorratsgroesse() const
+{
+    return int(vorrat_->bilder.count());
+}
+
 void Stil::drawItemText(QPainter* maler, const QRect& rechteck, int ausrichtung, const QPalette& farben, bool aktiv,
                         const QString& text, QPalette::ColorRole rolle) const
 {
@@ -93,8 +101,9 @@ void Stil::drawItemText(QPainter* maler, const QRect& rechteck, int ausrichtung,
     schluessel.schrift = maler->font();
     schluessel.groesse = rechteck.size();
     schluessel.art = ausrichtung;
-    schluessel.farbe = (rolle == QPalette::NoRole ? maler->pen().color() : farben.color(rolle)).rgba();
-    schluessel.farben = farben.cacheKey();
+    // The text's own colour, and the light one a disabled text is etched with.
+    schluessel.farben = {(rolle == QPalette::NoRole ? maler->pen().color() : farben.color(rolle)).rgba(),
+                         aktiv ? 0 : farben.light().color().rgba()};
     schluessel.aktiv = aktiv;
     ausDemVorrat(vorrat_->bilder, maler, rechteck, std::move(schluessel), [&](QPainter* innen, const QRect& ziel) {
         QProxyStyle::drawItemText(innen, ziel, ausrichtung, farben, aktiv, text, rolle);
@@ -111,7 +120,11 @@ void Stil::drawPrimitive(PrimitiveElement element, const QStyleOption* option, Q
     Schluessel schluessel;
     schluessel.groesse = option->rect.size();
     schluessel.art = int(option->state);
-    schluessel.farben = option->palette.cacheKey();
+    // The ring's four shades, the fill of an enabled or a pressed button, the dot.
+    const QPalette& p = option->palette;
+    schluessel.farben = {p.dark().color().rgba(),  p.shadow().color().rgba(), p.midlight().color().rgba(),
+                         p.light().color().rgba(), p.button().color().rgba(), p.base().color().rgba(),
+                         p.text().color().rgba()};
     ausDemVorrat(vorrat_->bilder, maler, option->rect, std::move(schluessel), [&](QPainter* innen, const QRect& ziel) {
         QStyleOption verschoben(*option);
         verschoben.rect = ziel;

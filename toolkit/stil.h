@@ -20,6 +20,9 @@ public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* maler,
                        const QWidget* widget) const override;
 
+    // How many finished drawings the store holds.
+    int vorratsgroesse() const;
+
 private:
     struct Vorrat;
     std::unique_ptr<Vorrat> vorrat_;

@@ -27,4 +27,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${NETZPLANER_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation2")
 
+# Packs the program's component by name, not the whole project: see above.
+set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};netzplaner;/")
+
 include(CPack)

@@ -22,6 +22,7 @@ private slots:
     void metainfo();
     void pruefprogramme_data();
     void pruefprogramme();
+    void quellinstallationBleibtEntfernbar();
 
 private:
     static QString kennung() { return QStringLiteral(NETZPLANER_KENNUNG); }
@@ -30,16 +31,20 @@ private:
     QString metainfoDatei() const { return pfad(QStringLiteral("share/metainfo/%1.metainfo.xml").arg(kennung())); }
 
     QTemporaryDir wurzel_;
+    QByteArray liste_;
 };
 
 void TstInstallation::initTestCase()
 {
     QVERIFY(wurzel_.isValid());
+    liste_ = installationsliste(QStringLiteral(BAU_VERZEICHNIS));
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
     umgebung.insert(QStringLiteral("DESTDIR"), wurzel_.path());
+    // The program's own component keeps its list of files apart from the one
+    // a source install leaves for its removal.
     fuehreAus(QStringLiteral(CMAKE_BEFEHL),
               {QStringLiteral("--install"), QStringLiteral(BAU_VERZEICHNIS), QStringLiteral("--prefix"),
-               QStringLiteral("/usr")},
+               QStringLiteral("/usr"), QStringLiteral("--component"), QStringLiteral("netzplaner")},
               nullptr, umgebung);
 }
 
@@ -159,6 +164,13 @@ void TstInstallation::pruefprogramme()
     QFETCH(QString, programm);
     QFETCH(QStringList, argumente);
     fuehreAus(programm, argumente);
+}
+
+void TstInstallation::quellinstallationBleibtEntfernbar()
+{
+    // Installing into /usr here must not leave /usr paths in the list that
+    // removing a source install deletes: they belong to the Debian package.
+    QCOMPARE(installationsliste(QStringLiteral(BAU_VERZEICHNIS)), liste_);
 }
 
 QTEST_GUILESS_MAIN(TstInstallation)

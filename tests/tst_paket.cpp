@@ -18,6 +18,7 @@ private slots:
     void inhalt();
     void changelogNenntDieseVersion();
     void lintianOhneFehlerUndWarnungen();
+    void quellinstallationBleibtEntfernbar();
 
 private:
     QString feld(const char* name)
@@ -29,11 +30,13 @@ private:
 
     QTemporaryDir ablage_;
     QString paket_;
+    QByteArray liste_;
 };
 
 void TstPaket::initTestCase()
 {
     QVERIFY(ablage_.isValid());
+    liste_ = installationsliste(QStringLiteral(BAU_VERZEICHNIS));
     fuehreAus(QStringLiteral("cpack"), {QStringLiteral("--config"), QStringLiteral(BAU_VERZEICHNIS "/CPackConfig.cmake"),
                                         QStringLiteral("-B"), ablage_.path()});
     const QStringList pakete = QDir(ablage_.path()).entryList({QStringLiteral("netzplaner_*.deb")}, QDir::Files);
@@ -128,6 +131,13 @@ void TstPaket::lintianOhneFehlerUndWarnungen()
     // sentence, the program binds lazily like Debian's default build, and the
     // English manual page names the German menu "Programm".
     fuehreAus(QStringLiteral("lintian"), {QStringLiteral("--fail-on"), QStringLiteral("error,warning"), paket_});
+}
+
+void TstPaket::quellinstallationBleibtEntfernbar()
+{
+    // cpack installs into a staging tree with the prefix /usr; its list of
+    // files must not take the place of a source install's.
+    QCOMPARE(installationsliste(QStringLiteral(BAU_VERZEICHNIS)), liste_);
 }
 
 QTEST_GUILESS_MAIN(TstPaket)

@@ -1,5 +1,6 @@
 #include "tests/hilfen/prozess.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -18,4 +19,10 @@ void fuehreAus(const QString& programm, const QStringList& argumente, QByteArray
     if (ausgabe)
         *ausgabe = text;
     QVERIFY2(prozess.exitStatus() == QProcess::NormalExit && prozess.exitCode() == 0, text.constData());
+}
+
+QByteArray installationsliste(const QString& bauVerzeichnis)
+{
+    QFile liste(bauVerzeichnis + QStringLiteral("/install_manifest.txt"));
+    return liste.open(QIODevice::ReadOnly) ? liste.readAll() : QByteArray();
 }

@@ -9,7 +9,6 @@
 #include <QStyleOptionFrame>
 
 #include "tests/hilfen/form1test.h"
-#include "toolkit/twips.h"
 
 class TstForm1Aufbau : public Form1Test {
     Q_OBJECT
@@ -59,32 +58,33 @@ void TstForm1Aufbau::startzustand()
 void TstForm1Aufbau::geometrie_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QRect>("pixel"); // at 96 dpi: 15 twips a pixel
 
-    QTest::newRow("first octet") << "txtip(0)" << QRect(240, 480, 615, 480);
-    QTest::newRow("last octet") << "txtip(3)" << QRect(2400, 480, 615, 480);
-    QTest::newRow("class line") << "Label4" << QRect(240, 1080, 2775, 375);
-    QTest::newRow("mask, first octet") << "lblsubnet(0)" << QRect(240, 1920, 615, 375);
-    QTest::newRow("network, binary 4") << "lbldual1(3)" << QRect(2400, 3720, 615, 375);
-    QTest::newRow("broadcast sits further right") << "lblbroad(0)" << QRect(360, 4560, 615, 375);
-    QTest::newRow("last broadcast dot") << "Label6(8)" << QRect(2400, 4440, 135, 495);
-    QTest::newRow("address part frame") << "Frame2" << QRect(3360, 240, 1335, 1095);
-    QTest::newRow("net kind frame") << "Frame1" << QRect(3360, 1800, 1335, 1815);
-    QTest::newRow("Super Netz, wider") << "Option1(2)" << QRect(120, 720, 1095, 255);
-    QTest::newRow("bit count, in its frame") << "txtbits" << QRect(120, 1320, 375, 285);
-    QTest::newRow("counts") << "Label13" << QRect(3360, 3720, 1695, 495);
-    QTest::newRow("pictures on top of each other") << "Image1(0)" << QRect(3840, 4440, 480, 480);
-    QTest::newRow("copyright") << "Label11" << QRect(3600, 4920, 1095, 255);
+    QTest::newRow("first octet") << "txtip(0)" << QRect(16, 32, 41, 32);
+    QTest::newRow("last octet") << "txtip(3)" << QRect(160, 32, 41, 32);
+    QTest::newRow("class line") << "Label4" << QRect(16, 72, 185, 25);
+    QTest::newRow("mask, first octet") << "lblsubnet(0)" << QRect(16, 128, 41, 25);
+    QTest::newRow("network, binary 4") << "lbldual1(3)" << QRect(160, 248, 41, 25);
+    QTest::newRow("broadcast sits further right") << "lblbroad(0)" << QRect(24, 304, 41, 25);
+    QTest::newRow("last broadcast dot") << "Label6(8)" << QRect(160, 296, 9, 33);
+    QTest::newRow("address part frame") << "Frame2" << QRect(224, 16, 89, 73);
+    QTest::newRow("net kind frame") << "Frame1" << QRect(224, 120, 89, 121);
+    QTest::newRow("Super Netz, wider") << "Option1(2)" << QRect(8, 48, 73, 17);
+    QTest::newRow("bit count, in its frame") << "txtbits" << QRect(8, 88, 25, 19);
+    QTest::newRow("counts") << "Label13" << QRect(224, 248, 113, 33);
+    QTest::newRow("pictures on top of each other") << "Image1(0)" << QRect(256, 296, 32, 32);
+    QTest::newRow("copyright") << "Label11" << QRect(240, 328, 73, 17);
 }
 
 void TstForm1Aufbau::geometrie()
 {
     QFETCH(QString, name);
-    QFETCH(QRect, twips);
+    QFETCH(QRect, pixel);
 
-    QWidget* w = finde(name);
-    QCOMPARE(w->geometry(), netzplaner::twipsRechteck(w, twips.x(), twips.y(), twips.width(), twips.height()));
-    QCOMPARE(form->centralWidget()->size(), netzplaner::twipsRechteck(form.get(), 0, 0, 5070, 5460).size());
+    // Scale factors change device pixels, not these logical ones.
+    QCOMPARE(finde(name)->logicalDpiX(), 96);
+    QCOMPARE(finde(name)->geometry(), pixel);
+    QCOMPARE(form->centralWidget()->size(), QSize(338, 364));
 }
 
 void TstForm1Aufbau::fensterMittigSamtRahmen()

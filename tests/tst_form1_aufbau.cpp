@@ -1,6 +1,5 @@
 #include <QAction>
 #include <QFontInfo>
-#include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>

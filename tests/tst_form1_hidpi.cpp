@@ -1,4 +1,3 @@
-#include <QFrame>
 #include <QImage>
 
 #include "tests/hilfen/form1test.h"

@@ -1,5 +1,4 @@
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QMenu>
 
 #include "tests/hilfen/form1test.h"

@@ -1,6 +1,5 @@
 #include "ui/form1.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QRadioButton>

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QWidget>
 
 #include "toolkit/bilder.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QString>
-#include <QtTest>
+#include <QMetaType>
 #include <optional>
 
 #include "calc/eingaben.h"

@@ -1,5 +1,9 @@
 #include "calc/dual.h"
 
+#include <algorithm>
+
+#include "calc/zeichen.h"
+
 namespace netzplaner {
 namespace {
 
@@ -30,9 +34,8 @@ Zahlwert leseZahl(std::string_view text)
 {
     if (text.empty())
         return {Zahlstatus::NichtNumerisch};
-    for (const char c : text)
-        if (c < '0' || c > '9')
-            return {Zahlstatus::NichtNumerisch};
+    if (!std::all_of(text.begin(), text.end(), istZiffer))
+        return {Zahlstatus::NichtNumerisch};
     while (text.size() > 1 && text.front() == '0')
         text.remove_prefix(1);
     // Ten digits may still be above the limit; more are, and are never parsed,

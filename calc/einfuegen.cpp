@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "calc/zeichen.h"
+
 namespace netzplaner {
 namespace {
 
@@ -13,25 +15,6 @@ namespace {
 bool istRand(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-bool istLuecke(char c)
-{
-    return c == ' ' || c == '\t';
-}
-// Bytes, not characters: every byte of a UTF-8 sequence lies above '9', so
-// other scripts' digits are no digits here.
-bool istZiffer(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-std::string_view ohneRand(std::string_view text)
-{
-    while (!text.empty() && istRand(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && istRand(text.back()))
-        text.remove_suffix(1);
-    return text;
 }
 
 // Takes a number of 1..hoechstens digits off the front. A longer run is
@@ -89,7 +72,7 @@ int bitsVon(Adressanteil anteil)
 
 std::optional<EingefuegteAdresse> leseAdresse(std::string_view text)
 {
-    std::string_view rest = ohneRand(text);
+    std::string_view rest = ohneRand(text, istRand);
     const auto oktette = nimmOktette(rest);
     if (!oktette)
         return std::nullopt;

@@ -4,26 +4,10 @@
 #include <charconv>
 #include <cmath>
 
+#include "calc/zeichen.h"
+
 namespace netzplaner {
 namespace {
-
-bool istLeer(char c)
-{
-    return c == ' ' || c == '\t';
-}
-bool istZiffer(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-std::string_view ohneRand(std::string_view text)
-{
-    while (!text.empty() && istLeer(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && istLeer(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 // Accepts [sign] digits [. digits] [e [sign] digits], with at least one digit
 // before the exponent. from_chars alone would also take "inf" and "nan" and
@@ -111,7 +95,7 @@ long long zehnerpotenz(std::string_view text)
 
 std::optional<std::uint8_t> textZuByte(std::string_view text)
 {
-    text = ohneRand(text);
+    text = ohneRand(text, istLuecke);
     if (!istDezimalzahl(text))
         return std::nullopt;
     if (text.front() == '+') // from_chars takes no plus sign

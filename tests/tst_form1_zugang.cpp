@@ -17,6 +17,8 @@ private slots:
     void namen_data();
     void namen();
     void namenFolgenDenErgebnissen();
+    void rollen_data();
+    void rollen();
     void gleicherNameImWandelnfenster();
 
 private:
@@ -80,6 +82,8 @@ void TstForm1Zugang::namen_data()
     QTest::newRow("no counts for a normal net") << 0 << "Label13" << "Anzahl";
     QTest::newRow("counts, one sentence") << 1 << "Label13" << "Anzahl: max: 62 Hosts pro Subnetz";
     QTest::newRow("subnet mask") << 1 << "lblsubnet(3)" << "Netzmaske, Oktett 4: 192";
+    QTest::newRow("picture, for its click") << 0 << "Image1(0)" << "Webseite von Quendelwerk öffnen";
+    QTest::newRow("other picture") << 0 << "Image1(1)" << "Webseite von Quendelwerk öffnen";
 }
 
 void TstForm1Zugang::namen()
@@ -108,6 +112,28 @@ void TstForm1Zugang::namenFolgenDenErgebnissen()
         if (eingabenUndErgebnisse().contains(label->objectName()) && !label->accessibleName().isEmpty())
             stumm << label->objectName();
     QVERIFY2(stumm.isEmpty(), qPrintable(stumm.join(", ")));
+}
+
+void TstForm1Zugang::rollen_data()
+{
+    QTest::addColumn<QString>("steuerelement");
+    QTest::addColumn<int>("rolle");
+    QTest::addColumn<bool>("still"); // passed over by a screen reader
+
+    // A named picture is still a picture, not a result to be read.
+    QTest::newRow("picture") << "Image1(1)" << int(QAccessible::Graphic) << false;
+}
+
+void TstForm1Zugang::rollen()
+{
+    QFETCH(QString, steuerelement);
+    QFETCH(int, rolle);
+    QFETCH(bool, still);
+
+    QAccessibleInterface* knoten = QAccessible::queryAccessibleInterface(finde(steuerelement));
+    QCOMPARE(int(knoten->role()), rolle);
+    if (still)
+        QVERIFY(knoten->state().invisible);
 }
 
 void TstForm1Zugang::gleicherNameImWandelnfenster()

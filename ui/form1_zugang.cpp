@@ -32,6 +32,9 @@ void Form1::benenneSteuerelemente()
         {txtbits_, QStringLiteral("Bits für Sub- oder Supernetz")},
         {label4_, QStringLiteral("Adressklasse")},
         {label13_, QStringLiteral("Anzahl")},
+        // Named for what a click on them does.
+        {image1_[0], QStringLiteral("Webseite von Quendelwerk öffnen")},
+        {image1_[1], QStringLiteral("Webseite von Quendelwerk öffnen")},
     };
     const auto reihe = [&liste](const auto& steuerelemente, const QString& muster) {
         for (std::size_t i = 0; i < steuerelemente.size(); ++i)

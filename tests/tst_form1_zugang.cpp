@@ -122,6 +122,9 @@ void TstForm1Zugang::rollen_data()
 
     // A named picture is still a picture, not a result to be read.
     QTest::newRow("picture") << "Image1(1)" << int(QAccessible::Graphic) << false;
+    QTest::newRow("line") << "Line3" << int(QAccessible::Separator) << true;
+    QTest::newRow("dot between the inputs") << "Label1" << int(QAccessible::Separator) << true;
+    QTest::newRow("last dot of the results") << "Label6(8)" << int(QAccessible::Separator) << true;
 }
 
 void TstForm1Zugang::rollen()

@@ -4,7 +4,9 @@
 #include <QRadioButton>
 
 #include "toolkit/kopierbar.h"
+#include "toolkit/steuerelement.h"
 #include "toolkit/textfeld.h"
+#include "toolkit/trenner.h"
 #include "toolkit/zugaenglichkeit.h"
 #include "ui/form1.h"
 
@@ -48,6 +50,15 @@ void Form1::benenneSteuerelemente()
     reihe(lblbroad_, QStringLiteral("Broadcast-Adresse, Oktett %1"));
     reihe(lbldual2_, QStringLiteral("Broadcast-Adresse, Oktett %1 binär"));
     benenneFuerScreenreader(liste);
+
+    // Nothing else needs the lines and dots; they are found by their names.
+    std::vector<QWidget*> trenner;
+    for (const char* name : {"Line1", "Line2", "Line3", "Label1", "Label2", "Label3"})
+        trenner.push_back(findChild<QWidget*>(QLatin1String(name)));
+    for (int i = 0; i < 9; ++i)
+        trenner.push_back(findChild<QWidget*>(indexName("Label6", i)));
+    verbirgTrenner(trenner);
+
     macheKopierbar(this, ergebnisse());
 }
 

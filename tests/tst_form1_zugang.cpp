@@ -84,6 +84,10 @@ void TstForm1Zugang::namen_data()
     QTest::newRow("subnet mask") << 1 << "lblsubnet(3)" << "Netzmaske, Oktett 4: 192";
     QTest::newRow("picture, for its click") << 0 << "Image1(0)" << "Webseite von Quendelwerk öffnen";
     QTest::newRow("other picture") << 0 << "Image1(1)" << "Webseite von Quendelwerk öffnen";
+    // A block's caption is read with its whole address.
+    QTest::newRow("mask caption") << 0 << "Label8" << "Netzmaske 255.255.255.0";
+    QTest::newRow("broadcast caption") << 0 << "Label10" << "Broadcast-Adresse 192.168.4.255";
+    QTest::newRow("caption after a switch") << 1 << "Label10" << "Broadcast-Adresse 192.168.4.63";
 }
 
 void TstForm1Zugang::namen()

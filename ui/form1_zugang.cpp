@@ -2,11 +2,13 @@
 // mouse may select and copy.
 #include <QLabel>
 #include <QRadioButton>
+#include <QStringList>
 
 #include "toolkit/kopierbar.h"
 #include "toolkit/steuerelement.h"
 #include "toolkit/textfeld.h"
 #include "toolkit/trenner.h"
+#include "toolkit/ueberschrift.h"
 #include "toolkit/zugaenglichkeit.h"
 #include "ui/form1.h"
 
@@ -50,6 +52,9 @@ void Form1::benenneSteuerelemente()
     reihe(lblbroad_, QStringLiteral("Broadcast-Adresse, Oktett %1"));
     reihe(lbldual2_, QStringLiteral("Broadcast-Adresse, Oktett %1 binär"));
     benenneFuerScreenreader(liste);
+    bezeichneUeberschrift(label8_, QStringLiteral("Netzmaske"));
+    bezeichneUeberschrift(label9_, QStringLiteral("Netzadresse"));
+    bezeichneUeberschrift(label10_, QStringLiteral("Broadcast-Adresse"));
 
     // Nothing else needs the lines and dots; they are found by their names.
     std::vector<QWidget*> trenner;
@@ -60,6 +65,19 @@ void Form1::benenneSteuerelemente()
     verbirgTrenner(trenner);
 
     macheKopierbar(this, ergebnisse());
+}
+
+void Form1::meldeAdressen()
+{
+    // Read back from the labels just written: a listener hears what is shown.
+    const std::pair<QLabel*, const std::array<QLabel*, 4>*> bloecke[] = {
+        {label8_, &lblsubnet_}, {label9_, &lblnetz_}, {label10_, &lblbroad_}};
+    for (const auto& [ueberschrift, oktette] : bloecke) {
+        QStringList teile;
+        for (const QLabel* oktett : *oktette)
+            teile << oktett->text();
+        zeigeUeberschriftWert(ueberschrift, teile.join(QLatin1Char('.')));
+    }
 }
 
 } // namespace netzplaner

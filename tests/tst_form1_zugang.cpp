@@ -156,6 +156,9 @@ void TstForm1Zugang::gleicherNameImWandelnfenster()
     QCOMPARE(name("Option1(3)"), QStringLiteral("Wandeln in: Hexadezimal"));
     QCOMPARE(name("Text1"), QStringLiteral("Eingabe, Dezimalzahl"));
     QCOMPARE(name("Text2"), QStringLiteral("Ergebnis"));
+    // Its caption follows the result also when the base changes.
+    wandeln.findChild<QRadioButton*>(QStringLiteral("Option1(3)"))->setChecked(true);
+    QCOMPARE(name("Label2"), QStringLiteral("Ergebnis: FF"));
     QCOMPARE(baum().value(QStringLiteral("Option1(1)")), QStringLiteral("Netzart: Sub Netz"));
 }
 

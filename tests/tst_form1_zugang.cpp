@@ -159,6 +159,10 @@ void TstForm1Zugang::gleicherNameImWandelnfenster()
     // Its caption follows the result also when the base changes.
     wandeln.findChild<QRadioButton*>(QStringLiteral("Option1(3)"))->setChecked(true);
     QCOMPARE(name("Label2"), QStringLiteral("Ergebnis: FF"));
+    // An emptied input keeps the last result, and no blank dangles behind the caption.
+    wandeln.findChild<QLineEdit*>(QStringLiteral("Text1"))->clear();
+    QCOMPARE(name("Label1"), QStringLiteral("Eingabe (Dezimal)"));
+    QCOMPARE(name("Label2"), QStringLiteral("Ergebnis: FF"));
     QCOMPARE(baum().value(QStringLiteral("Option1(1)")), QStringLiteral("Netzart: Sub Netz"));
 }
 

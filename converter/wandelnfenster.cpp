@@ -16,6 +16,7 @@
 #include "toolkit/schriften.h"
 #include "toolkit/steuerelement.h"
 #include "toolkit/textfeld.h"
+#include "toolkit/ueberschrift.h"
 #include "toolkit/zugaenglichkeit.h"
 
 namespace netzplaner {
@@ -73,17 +74,21 @@ WandelnFenster::WandelnFenster(QWidget* eltern)
         {Option1[3], QStringLiteral("Wandeln in: Hexadezimal")},
         {Text2, QStringLiteral("Ergebnis")},
     });
+    bezeichneUeberschrift(Label1);
+    bezeichneUeberschrift(Label2);
 }
 
 void WandelnFenster::baueSteuerelemente(QWidget* flaeche)
 {
-    platziere(new QLabel(QStringLiteral("Eingabe (Dezimal)"), flaeche), QStringLiteral("Label1"), 120, 120, 1455, 255);
+    Label1 = platziere(new QLabel(QStringLiteral("Eingabe (Dezimal)"), flaeche), QStringLiteral("Label1"), 120, 120,
+                       1455, 255);
 
     Text1 = platziere(new Textfeld(QStringLiteral("255"), flaeche), QStringLiteral("Text1"), 120, 360, 975, 285);
     Text1->setAlignment(Qt::AlignCenter);
     Text1->setMaxLength(eingabeStellen);
 
-    platziere(new QLabel(QStringLiteral("Ergebnis:"), flaeche), QStringLiteral("Label2"), 120, 1320, 1455, 255);
+    Label2 = platziere(new QLabel(QStringLiteral("Ergebnis:"), flaeche), QStringLiteral("Label2"), 120, 1320, 1455,
+                       255);
 
     // Nothing reads the result box: it is there to be read and copied.
     Text2 = platziere(new Textfeld(QStringLiteral("888888888"), flaeche), QStringLiteral("Text2"), 120, 1560, 3135,
@@ -147,6 +152,8 @@ void WandelnFenster::umrechnen()
 
     if (const auto ergebnis = netzplaner::umrechnen(Text1->text().toStdString(), ziel))
         Text2->setText(QString::fromStdString(ergebnis->text));
+    zeigeUeberschriftWert(Label1, Text1->text());
+    zeigeUeberschriftWert(Label2, Text2->text());
 }
 
 void WandelnFenster::keyPressEvent(QKeyEvent* ereignis)

@@ -5,6 +5,7 @@
 
 #include "calc/dual.h"
 
+class QLabel;
 class QRadioButton;
 
 namespace netzplaner {
@@ -32,6 +33,8 @@ private:
     void verbindeEreignisse();
     void umrechnen();
 
+    QLabel* Label1 = nullptr; // the captions, read with the input and the result
+    QLabel* Label2 = nullptr;
     Textfeld* Text1 = nullptr;
     Textfeld* Text2 = nullptr;
     QRadioButton* Option1[4] = {}; // indexes 1 to 3, like the buttons' names

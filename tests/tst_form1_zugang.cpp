@@ -17,6 +17,8 @@ private slots:
     void namen_data();
     void namen();
     void namenFolgenDenErgebnissen();
+    void rollen_data();
+    void rollen();
     void gleicherNameImWandelnfenster();
 
 private:
@@ -80,6 +82,12 @@ void TstForm1Zugang::namen_data()
     QTest::newRow("no counts for a normal net") << 0 << "Label13" << "Anzahl";
     QTest::newRow("counts, one sentence") << 1 << "Label13" << "Anzahl: max: 62 Hosts pro Subnetz";
     QTest::newRow("subnet mask") << 1 << "lblsubnet(3)" << "Netzmaske, Oktett 4: 192";
+    QTest::newRow("picture, for its click") << 0 << "Image1(0)" << "Webseite von Quendelwerk öffnen";
+    QTest::newRow("other picture") << 0 << "Image1(1)" << "Webseite von Quendelwerk öffnen";
+    // A block's caption is read with its whole address.
+    QTest::newRow("mask caption") << 0 << "Label8" << "Netzmaske 255.255.255.0";
+    QTest::newRow("broadcast caption") << 0 << "Label10" << "Broadcast-Adresse 192.168.4.255";
+    QTest::newRow("caption after a switch") << 1 << "Label10" << "Broadcast-Adresse 192.168.4.63";
 }
 
 void TstForm1Zugang::namen()
@@ -110,6 +118,31 @@ void TstForm1Zugang::namenFolgenDenErgebnissen()
     QVERIFY2(stumm.isEmpty(), qPrintable(stumm.join(", ")));
 }
 
+void TstForm1Zugang::rollen_data()
+{
+    QTest::addColumn<QString>("steuerelement");
+    QTest::addColumn<int>("rolle");
+    QTest::addColumn<bool>("still"); // passed over by a screen reader
+
+    // A named picture is still a picture, not a result to be read.
+    QTest::newRow("picture") << "Image1(1)" << int(QAccessible::Graphic) << false;
+    QTest::newRow("line") << "Line3" << int(QAccessible::Separator) << true;
+    QTest::newRow("dot between the inputs") << "Label1" << int(QAccessible::Separator) << true;
+    QTest::newRow("last dot of the results") << "Label6(8)" << int(QAccessible::Separator) << true;
+}
+
+void TstForm1Zugang::rollen()
+{
+    QFETCH(QString, steuerelement);
+    QFETCH(int, rolle);
+    QFETCH(bool, still);
+
+    QAccessibleInterface* knoten = QAccessible::queryAccessibleInterface(finde(steuerelement));
+    QCOMPARE(int(knoten->role()), rolle);
+    if (still)
+        QVERIFY(knoten->state().invisible);
+}
+
 void TstForm1Zugang::gleicherNameImWandelnfenster()
 {
     // Option1(1) is "Sub Netz" in the main window but "Dual" in the converter:
@@ -123,6 +156,13 @@ void TstForm1Zugang::gleicherNameImWandelnfenster()
     QCOMPARE(name("Option1(3)"), QStringLiteral("Wandeln in: Hexadezimal"));
     QCOMPARE(name("Text1"), QStringLiteral("Eingabe, Dezimalzahl"));
     QCOMPARE(name("Text2"), QStringLiteral("Ergebnis"));
+    // Its caption follows the result also when the base changes.
+    wandeln.findChild<QRadioButton*>(QStringLiteral("Option1(3)"))->setChecked(true);
+    QCOMPARE(name("Label2"), QStringLiteral("Ergebnis: FF"));
+    // An emptied input keeps the last result, and no blank dangles behind the caption.
+    wandeln.findChild<QLineEdit*>(QStringLiteral("Text1"))->clear();
+    QCOMPARE(name("Label1"), QStringLiteral("Eingabe (Dezimal)"));
+    QCOMPARE(name("Label2"), QStringLiteral("Ergebnis: FF"));
     QCOMPARE(baum().value(QStringLiteral("Option1(1)")), QStringLiteral("Netzart: Sub Netz"));
 }
 

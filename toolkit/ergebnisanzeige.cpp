@@ -4,6 +4,8 @@
 #include <QAccessibleWidget>
 #include <QLabel>
 
+#include "toolkit/schnittstelle.h"
+
 namespace netzplaner {
 namespace {
 
@@ -47,19 +49,10 @@ QAccessibleInterface* ergebnisFabrik(const QString&, QObject* objekt)
 
 void bezeichneErgebnis(QLabel* label, const QString& bedeutung)
 {
-    static const bool eingerichtet = [] {
-        QAccessible::installFactory(ergebnisFabrik);
-        return true;
-    }();
-    (void)eingerichtet;
     // Kept out of accessibleName on purpose: QLabel announces a new text to
     // screen readers only while that is empty.
     label->setProperty(bedeutungsEigenschaft, bedeutung);
-    // Setting a label's text already made Qt create and keep its plain
-    // interface; dropped, the next query comes to the factory.
-    QAccessibleInterface* bisher = QAccessible::queryAccessibleInterface(label);
-    if (bisher && !dynamic_cast<Ergebnisanzeige*>(bisher))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(bisher));
+    uebernimmSchnittstelle<Ergebnisanzeige>(label, ergebnisFabrik);
 }
 
 } // namespace netzplaner

@@ -10,8 +10,9 @@ void benenneFuerScreenreader(const std::vector<Bezeichnung>& bezeichnungen)
 {
     for (const Bezeichnung& b : bezeichnungen) {
         // A label shows a result, whose figure belongs to what is read out;
-        // inputs and options report their text or state themselves.
-        if (auto* label = qobject_cast<QLabel*>(b.steuerelement))
+        // inputs, options and pictures report their text, state or image themselves.
+        auto* label = qobject_cast<QLabel*>(b.steuerelement);
+        if (label && label->pixmap().isNull())
             bezeichneErgebnis(label, b.name);
         else
             b.steuerelement->setAccessibleName(b.name);

@@ -13,9 +13,9 @@ struct Bezeichnung {
     QString name;
 };
 
-// Names the inputs, options and results of a window from its own table, so a
-// screen reader can read the whole calculation. Call it once, after the window
-// has built its controls.
+// Names the inputs, options, results and pictures of a window from its own
+// table, so a screen reader can read the whole calculation. Call it once,
+// after the window has built its controls.
 void benenneFuerScreenreader(const std::vector<Bezeichnung>& bezeichnungen);
 
 } // namespace netzplaner

@@ -116,6 +116,7 @@ void Form1::ausfuehren()
     schreibe(lbldual_, e.maske.dual);
     schreibe(lbldual1_, e.netz.dual);
     schreibe(lbldual2_, e.broadcast.dual);
+    meldeAdressen();
     if (e.anzahl)
         label13_->setText(QString::fromStdString(*e.anzahl));
 }

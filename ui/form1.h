@@ -52,6 +52,7 @@ private:
 
     // Screen-reader names and copyable results (form1_zugang.cpp).
     void benenneSteuerelemente();
+    void meldeAdressen();
     std::vector<QLabel*> ergebnisse() const;
 
     // Recalculation (form1.cpp).
@@ -84,6 +85,9 @@ private:
     std::array<QLabel*, 4> lblsubnet_{}, lblnetz_{}, lblbroad_{};
     std::array<QLabel*, 4> lbldual_{}, lbldual1_{}, lbldual2_{};
     QLabel* label13_ = nullptr;
+    QLabel* label8_ = nullptr; // the result blocks' captions
+    QLabel* label9_ = nullptr;
+    QLabel* label10_ = nullptr;
     QLabel* label11_ = nullptr;
     std::array<QLabel*, 2> image1_{};
     QWidget* flaeche_ = nullptr; // the client area

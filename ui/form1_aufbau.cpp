@@ -126,15 +126,18 @@ void Form1::baueErgebnisse(QWidget* flaeche)
 {
     const QFont ueberschrift = fensterSchrift(8.25, true);
     linie(flaeche, "Line3", 120, 1560, 3120);
-    label(flaeche, QStringLiteral("Label8"), 240, 1680, 1215, 255, QStringLiteral("Netz Maske"), ueberschrift);
+    label8_ = label(flaeche, QStringLiteral("Label8"), 240, 1680, 1215, 255, QStringLiteral("Netz Maske"),
+                    ueberschrift);
     oktettblock(flaeche, "lblsubnet", "lbldual", lblsubnet_, lbldual_, 240, 1920, 1800, 2400, 0);
 
     linie(flaeche, "Line1", 120, 2880, 3120);
-    label(flaeche, QStringLiteral("Label9"), 240, 3000, 1095, 255, QStringLiteral("Netzadresse"), ueberschrift);
+    label9_ = label(flaeche, QStringLiteral("Label9"), 240, 3000, 1095, 255, QStringLiteral("Netzadresse"),
+                    ueberschrift);
     oktettblock(flaeche, "lblnetz", "lbldual1", lblnetz_, lbldual1_, 240, 3240, 3120, 3720, 3);
 
     linie(flaeche, "Line2", 120, 4200, 3120);
-    label(flaeche, QStringLiteral("Label10"), 360, 4320, 855, 255, QStringLiteral("Broadcast"), ueberschrift);
+    label10_ = label(flaeche, QStringLiteral("Label10"), 360, 4320, 855, 255, QStringLiteral("Broadcast"),
+                     ueberschrift);
     oktettblock(flaeche, "lblbroad", "lbldual2", lblbroad_, lbldual2_, 360, 4560, 4440, 5040, 6);
 }
 

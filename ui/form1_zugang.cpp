@@ -2,9 +2,13 @@
 // mouse may select and copy.
 #include <QLabel>
 #include <QRadioButton>
+#include <QStringList>
 
 #include "toolkit/kopierbar.h"
+#include "toolkit/steuerelement.h"
 #include "toolkit/textfeld.h"
+#include "toolkit/trenner.h"
+#include "toolkit/ueberschrift.h"
 #include "toolkit/zugaenglichkeit.h"
 #include "ui/form1.h"
 
@@ -32,6 +36,9 @@ void Form1::benenneSteuerelemente()
         {txtbits_, QStringLiteral("Bits für Sub- oder Supernetz")},
         {label4_, QStringLiteral("Adressklasse")},
         {label13_, QStringLiteral("Anzahl")},
+        // Named for what a click on them does.
+        {image1_[0], QStringLiteral("Webseite von Quendelwerk öffnen")},
+        {image1_[1], QStringLiteral("Webseite von Quendelwerk öffnen")},
     };
     const auto reihe = [&liste](const auto& steuerelemente, const QString& muster) {
         for (std::size_t i = 0; i < steuerelemente.size(); ++i)
@@ -45,7 +52,32 @@ void Form1::benenneSteuerelemente()
     reihe(lblbroad_, QStringLiteral("Broadcast-Adresse, Oktett %1"));
     reihe(lbldual2_, QStringLiteral("Broadcast-Adresse, Oktett %1 binär"));
     benenneFuerScreenreader(liste);
+    bezeichneUeberschrift(label8_, QStringLiteral("Netzmaske"));
+    bezeichneUeberschrift(label9_, QStringLiteral("Netzadresse"));
+    bezeichneUeberschrift(label10_, QStringLiteral("Broadcast-Adresse"));
+
+    // Nothing else needs the lines and dots; they are found by their names.
+    std::vector<QWidget*> trenner;
+    for (const char* name : {"Line1", "Line2", "Line3", "Label1", "Label2", "Label3"})
+        trenner.push_back(findChild<QWidget*>(QLatin1String(name)));
+    for (int i = 0; i < 9; ++i)
+        trenner.push_back(findChild<QWidget*>(indexName("Label6", i)));
+    verbirgTrenner(trenner);
+
     macheKopierbar(this, ergebnisse());
+}
+
+void Form1::meldeAdressen()
+{
+    // Read back from the labels just written: a listener hears what is shown.
+    const std::pair<QLabel*, const std::array<QLabel*, 4>*> bloecke[] = {
+        {label8_, &lblsubnet_}, {label9_, &lblnetz_}, {label10_, &lblbroad_}};
+    for (const auto& [ueberschrift, oktette] : bloecke) {
+        QStringList teile;
+        for (const QLabel* oktett : *oktette)
+            teile << oktett->text();
+        zeigeUeberschriftWert(ueberschrift, teile.join(QLatin1Char('.')));
+    }
 }
 
 } // namespace netzplaner

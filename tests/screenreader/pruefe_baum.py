@@ -180,7 +180,7 @@ def pruefe_hauptfenster(p, form1, baeume):
     bilder = [k for k in baum.alle() if k.rolle == "image" or k.name == BILDNAME]
     p.pruefe(len(bilder) == 2 and all(k.name == BILDNAME for k in bilder),
              f"main window: both pictures are named {BILDNAME!r}", "; ".join(k.zeile().strip() for k in bilder))
-    # Today the lines are unnamed QFrames, 1 px high, with the role "frame".
+    # A line is a QFrame 1 px high: whatever role it has, a shown node that thin is one.
     linien = [k for k in gesehen(baum) if min(k.groesse) <= 2]
     p.pruefe(not linien, "main window: no separator line is a stop on the bus",
              "; ".join(k.zeile().strip() for k in linien))

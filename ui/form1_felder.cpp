@@ -37,6 +37,13 @@ QString zahlText(double zahl)
     return QString::fromStdString(zahlAlsText(zahl));
 }
 
+// The focus that comes back when a context menu closes is no new visit to the
+// field: the user's caret and selection stay, for the menu's paste to replace.
+bool zurueckVomMenue(Qt::FocusReason grund)
+{
+    return grund == Qt::PopupFocusReason;
+}
+
 bool nurZiffernIn(const QString& text)
 {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
@@ -52,6 +59,8 @@ void Form1::verbindeFelder()
         connect(feld, &Textfeld::geklickt, this, &Form1::txtip_Auswahl);
         feld->einfuegen = [this](const QString& text) { return txtip_Einfuegen(text); };
         connect(feld, &Textfeld::fokusErhalten, this, [this, feld](Qt::FocusReason grund) {
+            if (zurueckVomMenue(grund))
+                return;
             txtip_Auswahl();
             // Qt has just selected the whole octet for Tab; keep that, it is
             // what selecting from a caret at the start gives.
@@ -65,6 +74,8 @@ void Form1::verbindeFelder()
     connect(txtbits_, &Textfeld::keyDown, this, &Form1::txtbits_KeyDown);
     connect(txtbits_, &Textfeld::geklickt, this, [this] { txtbits_->waehleAbCursor(1); });
     connect(txtbits_, &Textfeld::fokusErhalten, this, [this](Qt::FocusReason grund) {
+        if (zurueckVomMenue(grund))
+            return;
         if (grund == Qt::TabFocusReason || grund == Qt::BacktabFocusReason)
             txtbits_->selectAll();
         else

@@ -133,7 +133,8 @@ void TstForm1Einfuegen::anderesBleibtUnveraendert_data()
     for (const auto& t : texte)
         for (const Einfuegeweg weg : wege)
             QTest::addRow("%s by %s", t[0], qPrintable(wegName(weg))) << QString::fromLatin1(t[1]) << weg;
-    QTest::newRow("10000 characters by Ctrl+V") << QStringLiteral("1.2.3.4/") + QString(9992, u'9') << Einfuegeweg::StrgV;
+    QTest::newRow("10000 characters by Ctrl+V")
+        << QStringLiteral("1.2.3.4/") + QString(9992, u'9') << Einfuegeweg::StrgV;
 }
 
 void TstForm1Einfuegen::anderesBleibtUnveraendert()

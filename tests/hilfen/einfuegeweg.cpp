@@ -34,6 +34,13 @@ void perKontextmenue(QLineEdit* feld, QPoint wo)
         QTest::mouseClick(menue, Qt::LeftButton, {}, menue->actionGeometry(eintrag).center());
     if (QApplication::activePopupWidget() == menue)
         QTest::keyClick(menue, Qt::Key_Escape);
+    // A window system hands the focus back to the window when the menu has
+    // closed; offscreen leaves it with no window.
+    QCoreApplication::processEvents();
+    if (!QGuiApplication::focusWindow()) {
+        fenster->activateWindow();
+        QTest::qWaitForWindowActive(fenster);
+    }
 }
 
 } // namespace
@@ -56,17 +63,16 @@ QString wegName(Einfuegeweg weg)
 bool fuegeEin(QLineEdit* feld, const QString& text, Einfuegeweg weg, QPoint wo)
 {
     QClipboard* ablage = QGuiApplication::clipboard();
-    if (wo.x() < 0)
+    if (feld && wo.x() < 0)
         wo = feld->rect().center();
-    QWindow* fenster = feld->window()->windowHandle();
     switch (weg) {
     case Einfuegeweg::StrgV:
         ablage->setText(text);
-        QTest::keyClick(fenster, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_V, Qt::ControlModifier);
         return true;
     case Einfuegeweg::UmschaltEinfg:
         ablage->setText(text);
-        QTest::keyClick(fenster, Qt::Key_Insert, Qt::ShiftModifier);
+        QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Insert, Qt::ShiftModifier);
         return true;
     case Einfuegeweg::Kontextmenue:
         ablage->setText(text);
@@ -76,7 +82,7 @@ bool fuegeEin(QLineEdit* feld, const QString& text, Einfuegeweg weg, QPoint wo)
         if (!ablage->supportsSelection())
             return false;
         ablage->setText(text, QClipboard::Selection);
-        QTest::mouseClick(fenster, Qt::MiddleButton, {}, feld->mapTo(feld->window(), wo));
+        QTest::mouseClick(feld->window()->windowHandle(), Qt::MiddleButton, {}, feld->mapTo(feld->window(), wo));
         return true;
     }
     return false;

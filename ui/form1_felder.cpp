@@ -114,8 +114,8 @@ bool Form1::txtip_Einfuegen(const QString& text)
     if (!adresse)
         return !nurZiffernIn(text); // digits alone are the field's own paste, cut and corrected
 
-    // Field by field, as typed octets arrive: each raises its Change, and the
-    // first switches the address part to the new class's.
+    // Field by field, as typed octets arrive: each raises its Change, which
+    // also switches the address part to the new class's.
     for (std::size_t i = 0; i < txtip_.size(); ++i)
         txtip_[i]->setText(QString::number(adresse->oktette[i]));
     if (!adresse->praefix)

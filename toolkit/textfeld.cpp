@@ -1,7 +1,10 @@
 #include "toolkit/textfeld.h"
 
+#include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
 
@@ -22,6 +25,43 @@ std::int16_t zeichenCode(const QKeyEvent& ereignis)
     if (text.isEmpty())
         return 0;
     return std::int16_t(text.at(0).unicode());
+}
+
+namespace {
+
+// Where a paste key takes its text from: Ctrl+Shift+Insert pastes the X11
+// selection, as Qt's own line edit does there.
+QClipboard::Mode quelleDerTaste(const QKeyEvent& ereignis)
+{
+    const bool auswahl = ereignis.key() == Qt::Key_Insert
+                         && ereignis.modifiers() == (Qt::ControlModifier | Qt::ShiftModifier)
+                         && QGuiApplication::clipboard()->supportsSelection();
+    return auswahl ? QClipboard::Selection : QClipboard::Clipboard;
+}
+
+// The standard menu's paste entry, cut loose from the box's paste slot. Qt
+// gives the entry no name of its own in every version, and its caption is
+// translated: the connection is what identifies it.
+QAction* loeseEinfuegeEintrag(QMenu& menue, QLineEdit* feld)
+{
+    for (QAction* eintrag : menue.actions()) {
+        if (QObject::disconnect(eintrag, SIGNAL(triggered()), feld, SLOT(paste()))
+            || QObject::disconnect(eintrag, &QAction::triggered, feld, &QLineEdit::paste)) {
+            if (eintrag->objectName().isEmpty())
+                eintrag->setObjectName(QStringLiteral("edit-paste")); // as later Qt versions name it
+            return eintrag;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+bool Textfeld::nimmEinfuegung(QClipboard::Mode quelle)
+{
+    if (!einfuegen || isReadOnly())
+        return false;
+    return einfuegen(QGuiApplication::clipboard()->text(quelle));
 }
 
 void Textfeld::waehleAbCursor(int n)
@@ -51,6 +91,10 @@ void Textfeld::keyPressEvent(QKeyEvent* ereignis)
             }
         }
     }
+    if (ereignis->matches(QKeySequence::Paste) && nimmEinfuegung(quelleDerTaste(*ereignis))) {
+        ereignis->accept();
+        return;
+    }
     QLineEdit::keyPressEvent(ereignis);
 }
 
@@ -62,9 +106,38 @@ void Textfeld::focusInEvent(QFocusEvent* ereignis)
 
 void Textfeld::mouseReleaseEvent(QMouseEvent* ereignis)
 {
+    // Qt pastes the X11 selection on the middle button's release. When the
+    // text is taken, Qt still sees a release, of no button, so its own state
+    // of the click is reset as usual.
+    if (ereignis->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()
+        && nimmEinfuegung(QClipboard::Selection)) {
+        QMouseEvent ohneKnopf(ereignis->type(), ereignis->position(), ereignis->scenePosition(),
+                              ereignis->globalPosition(), Qt::NoButton, ereignis->buttons(), ereignis->modifiers(),
+                              ereignis->pointingDevice());
+        QLineEdit::mouseReleaseEvent(&ohneKnopf);
+        ereignis->accept();
+        return;
+    }
     QLineEdit::mouseReleaseEvent(ereignis);
     if (ereignis->button() == Qt::LeftButton && rect().contains(ereignis->position().toPoint()))
         emit geklickt();
+}
+
+void Textfeld::contextMenuEvent(QContextMenuEvent* ereignis)
+{
+    if (!einfuegen) {
+        QLineEdit::contextMenuEvent(ereignis);
+        return;
+    }
+    // Qt's own menu, shown as Qt shows it; only its paste entry asks first.
+    QMenu* menue = createStandardContextMenu();
+    menue->setAttribute(Qt::WA_DeleteOnClose);
+    if (QAction* eintrag = loeseEinfuegeEintrag(*menue, this))
+        connect(eintrag, &QAction::triggered, this, [this] {
+            if (!nimmEinfuegung(QClipboard::Clipboard))
+                paste();
+        });
+    menue->popup(ereignis->globalPos());
 }
 
 } // namespace netzplaner

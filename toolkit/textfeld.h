@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <cstdint>
 #include <functional>
@@ -15,7 +16,11 @@ namespace netzplaner {
 //    swallows the key;
 //  - fokusErhalten: after Qt's own focus handling, so a selection written by the
 //    handler is not overwritten by Qt's select-all on Tab;
-//  - geklickt: on release of the left button, after Qt has placed the caret.
+//  - geklickt: on release of the left button, after Qt has placed the caret;
+//  - einfuegen: the whole text of a paste, where the paste starts (the Paste
+//    keys, the context menu's paste entry, the middle click on X11), before
+//    the box cuts it to its maximum length. It returns true when it took the
+//    text, whether it used it or refused it; otherwise the box pastes as usual.
 class Textfeld : public QLineEdit {
     Q_OBJECT
 
@@ -23,6 +28,7 @@ public:
     using QLineEdit::QLineEdit;
 
     std::function<void(std::int16_t& code)> zeichenFilter;
+    std::function<bool(const QString& text)> einfuegen;
 
     // Selects up to n characters from the caret, as far as the text reaches.
     void waehleAbCursor(int n);
@@ -36,6 +42,10 @@ protected:
     void keyPressEvent(QKeyEvent* ereignis) override;
     void focusInEvent(QFocusEvent* ereignis) override;
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
+    void contextMenuEvent(QContextMenuEvent* ereignis) override;
+
+private:
+    bool nimmEinfuegung(QClipboard::Mode quelle);
 };
 
 // The character code of a key as a 16-bit signed number, 0 when the key

@@ -1,7 +1,12 @@
 // The octet fields and the bit-count field: they keep their texts in range by
-// rewriting them, then recalculate.
+// rewriting them, then recalculate. A whole address pasted into an octet field
+// fills all four and, with a prefix, the options that show it.
+#include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <algorithm>
 
+#include "calc/einfuegen.h"
+#include "calc/klasse.h"
 #include "calc/text.h"
 #include "toolkit/textfeld.h"
 #include "ui/form1.h"
@@ -32,6 +37,18 @@ QString zahlText(double zahl)
     return QString::fromStdString(zahlAlsText(zahl));
 }
 
+// The focus that comes back when a context menu closes is no new visit to the
+// field: the user's caret and selection stay, for the menu's paste to replace.
+bool zurueckVomMenue(Qt::FocusReason grund)
+{
+    return grund == Qt::PopupFocusReason;
+}
+
+bool nurZiffernIn(const QString& text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
 } // namespace
 
 void Form1::verbindeFelder()
@@ -40,7 +57,10 @@ void Form1::verbindeFelder()
         feld->setValidator(new QRegularExpressionValidator(nurZiffern, feld));
         connect(feld, &QLineEdit::textChanged, this, &Form1::txtip_Change);
         connect(feld, &Textfeld::geklickt, this, &Form1::txtip_Auswahl);
+        feld->einfuegen = [this](const QString& text) { return txtip_Einfuegen(text); };
         connect(feld, &Textfeld::fokusErhalten, this, [this, feld](Qt::FocusReason grund) {
+            if (zurueckVomMenue(grund))
+                return;
             txtip_Auswahl();
             // Qt has just selected the whole octet for Tab; keep that, it is
             // what selecting from a caret at the start gives.
@@ -54,6 +74,8 @@ void Form1::verbindeFelder()
     connect(txtbits_, &Textfeld::keyDown, this, &Form1::txtbits_KeyDown);
     connect(txtbits_, &Textfeld::geklickt, this, [this] { txtbits_->waehleAbCursor(1); });
     connect(txtbits_, &Textfeld::fokusErhalten, this, [this](Qt::FocusReason grund) {
+        if (zurueckVomMenue(grund))
+            return;
         if (grund == Qt::TabFocusReason || grund == Qt::BacktabFocusReason)
             txtbits_->selectAll();
         else
@@ -83,6 +105,30 @@ void Form1::txtip_Auswahl()
     // A typed octet overwrites the old one.
     for (Textfeld* feld : txtip_)
         feld->waehleAbCursor(3);
+}
+
+bool Form1::txtip_Einfuegen(const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    const auto adresse = leseAdresse(std::string_view(utf8.constData(), std::size_t(utf8.size())));
+    if (!adresse)
+        return !nurZiffernIn(text); // digits alone are the field's own paste, cut and corrected
+
+    // Field by field, as typed octets arrive: each raises its Change, which
+    // also switches the address part to the new class's.
+    for (std::size_t i = 0; i < txtip_.size(); ++i)
+        txtip_[i]->setText(QString::number(adresse->oktette[i]));
+    if (!adresse->praefix)
+        return true;
+
+    // Then the choices a user would make by hand for the prefix, in the same
+    // controls, so the window ends as it would after them.
+    const Praefixwahl wahl = waehleFuerPraefix(*adresse->praefix, adressanteilVon(klasseVon(adresse->oktette[0])));
+    option2_[static_cast<std::size_t>(wahl.anteil)]->click();
+    option1_[static_cast<std::size_t>(wahl.netzart)]->click();
+    if (wahl.bits)
+        txtbits_->setText(QString::number(*wahl.bits));
+    return true;
 }
 
 void Form1::txtbits_Change()

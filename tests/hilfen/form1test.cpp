@@ -19,6 +19,7 @@ void Form1Test::oeffne()
     form = std::make_unique<netzplaner::Form1>();
     form->show();
     QApplication::setActiveWindow(form.get());
+    form->activateWindow(); // on a real X server, which has no window manager in a test
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
 }
 

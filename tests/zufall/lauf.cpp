@@ -76,12 +76,14 @@ Lauf::~Lauf()
 QString Lauf::statistik() const
 {
     return QStringLiteral("%1 events: %2 octet changes, %3 bit count changes, the converter opened %4 times with "
-                          "%5 input changes")
+                          "%5 input changes; %6 addresses pasted whole, %7 pastes refused")
         .arg(nummer_)
         .arg(oktettAenderungen_)
         .arg(bitsAenderungen_)
         .arg(wandelnGeoeffnet_)
-        .arg(eingabeAenderungen_);
+        .arg(eingabeAenderungen_)
+        .arg(adressenEingefuegt_)
+        .arg(einfuegungenVerweigert_);
 }
 
 QString Lauf::fuehreAus()

@@ -5,12 +5,14 @@
 #include <QStringList>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 
 #include "tests/zufall/hauptfenster.h"
 #include "tests/zufall/wuerfel.h"
 
 class ModalWaechter;
+class QLineEdit;
 class QMainWindow;
 
 namespace zufall {
@@ -50,6 +52,9 @@ private:
     void klickeIrgendwo(QWidget* flaeche);
     void bewegeMaus(QWidget* flaeche);
     void fuegeEin(QWidget* fenster);
+    // A paste into an octet field is held against the oracle's reading of
+    // the text it brings, besides the usual checks.
+    void mitVorhersage(QLineEdit* feld, const QString& text, const std::function<void()>& einfuegen);
     void waehleAlles(QWidget* fenster);
     void klickeMenue(QWidget* fenster, const char* aktion);
 
@@ -59,6 +64,7 @@ private:
     long nummer_ = 0;
     int wandelnGeoeffnet_ = 0;
     long oktettAenderungen_ = 0, bitsAenderungen_ = 0, eingabeAenderungen_ = 0;
+    long adressenEingefuegt_ = 0, einfuegungenVerweigert_ = 0;
     QMainWindow* form_;
     Hauptfenster haupt_;
     std::unique_ptr<ModalWaechter> waechter_;

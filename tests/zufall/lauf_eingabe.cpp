@@ -1,13 +1,17 @@
-// The events of a random run: keys, clicks, mouse moves and context-menu
-// actions, delivered as the window system delivers them.
+// The events of a random run: keys, clicks, mouse moves, pastes and
+// context-menu actions, delivered as the window system delivers them.
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <algorithm>
 
+#include "tests/hilfen/einfuegeweg.h"
 #include "tests/zufall/lauf.h"
+#include "tests/zufall/orakel.h"
 #include "tests/zufall/pruefung.h"
 #include "tests/zufall/tasten.h"
 #include "tests/zufall/ziele.h"
@@ -20,13 +24,23 @@ QList<QLineEdit*> felder(QWidget* fenster)
     return fenster->findChildren<QLineEdit*>();
 }
 
+bool istEinfuegetaste(const Taste& taste)
+{
+    return QKeySequence::keyBindings(QKeySequence::Paste).contains(QKeySequence(taste.umschalt | taste.key));
+}
+
 } // namespace
 
 void Lauf::tippe()
 {
     const Taste taste = zufallsTaste(wuerfel_);
-    beginne(QStringLiteral("%1 -> %2").arg(taste.name, name(QApplication::focusWidget())));
-    drueckeTaste(taste);
+    QWidget* fokus = QApplication::focusWidget();
+    beginne(QStringLiteral("%1 -> %2").arg(taste.name, name(fokus)));
+    if (istEinfuegetaste(taste))
+        mitVorhersage(qobject_cast<QLineEdit*>(fokus), QGuiApplication::clipboard()->text(),
+                      [&] { drueckeTaste(taste); });
+    else
+        drueckeTaste(taste);
 }
 
 void Lauf::klicke(QWidget* ziel, QPoint wo, bool doppelt)
@@ -86,17 +100,76 @@ void Lauf::bewegeMaus(QWidget* flaeche)
 
 void Lauf::fuegeEin(QWidget* fenster)
 {
-    // The paste of the line edit's context menu: no key filter sees the text.
-    const QList<QLineEdit*> alle = felder(fenster);
-    QLineEdit* feld = alle.at(wuerfel_.unter(int(alle.size())));
-    const QString text = wuerfel_.text();
-    beginne(QStringLiteral("paste \"%1\" into %2").arg(lesbar(text), name(feld)));
-    // A disabled field has no context menu, a read-only one no paste entry in
-    // it; paste() itself would write into a read-only field.
-    if (!feld->isEnabled() || feld->isReadOnly())
+    const QString text = wuerfel_.promille(500) ? wuerfel_.adresstext() : wuerfel_.text();
+    auto weg = Einfuegeweg(wuerfel_.unter(4));
+    if (weg == Einfuegeweg::Mittelklick && !QGuiApplication::clipboard()->supportsSelection())
+        weg = Einfuegeweg::Kontextmenue; // offscreen has no X11 selection
+    // The keys paste into whatever has the focus; the mouse into the field it
+    // points at.
+    QWidget* ziel = QApplication::focusWidget();
+    QPoint wo;
+    if (weg == Einfuegeweg::Kontextmenue || weg == Einfuegeweg::Mittelklick) {
+        const QList<QLineEdit*> alle = felder(fenster);
+        ziel = alle.at(wuerfel_.unter(int(alle.size())));
+        wo = QPoint(wuerfel_.unter(ziel->width()), wuerfel_.unter(ziel->height()));
+    }
+    beginne(QStringLiteral("paste \"%1\" into %2 by %3").arg(lesbar(text), name(ziel), wegName(weg)));
+    auto* feld = qobject_cast<QLineEdit*>(ziel);
+    mitVorhersage(feld, text, [&] { ::fuegeEin(feld, text, weg, wo); });
+}
+
+void Lauf::mitVorhersage(QLineEdit* feld, const QString& text, const std::function<void()>& einfuegen)
+{
+    if (std::find(haupt_.txtip.begin(), haupt_.txtip.end(), feld) == haupt_.txtip.end()) {
+        einfuegen();
         return;
-    QGuiApplication::clipboard()->setText(text);
-    feld->paste();
+    }
+    const QString vorher = haupt_.eingaben();
+    const auto artUndBits = [this] {
+        return QStringLiteral("Option1(%1), txtbits \"%2\"")
+            .arg(eingeschaltet(haupt_.netzart))
+            .arg(haupt_.txtbits->text());
+    };
+    const QString artUndBitsVorher = artUndBits();
+    const Einfuegung soll = liesEinfuegung(text.toStdString());
+    einfuegen();
+    QCoreApplication::processEvents();
+
+    QStringList fehler;
+    if (soll.art == Einfuegung::Verweigert) {
+        ++einfuegungenVerweigert_;
+        if (haupt_.eingaben() != vorher)
+            fehler << QStringLiteral("a refused paste changed the inputs, they were ") + vorher;
+    } else if (soll.art == Einfuegung::Adresse) {
+        ++adressenEingefuegt_;
+        for (std::size_t i = 0; i < 4; ++i)
+            vergleiche(fehler, haupt_.txtip[i], haupt_.txtip[i]->text(), std::to_string(soll.oktette[i]));
+        const int art = eingeschaltet(haupt_.netzart), teil = eingeschaltet(haupt_.anteil);
+        if (soll.praefix < 0) {
+            // The net kind and the bit count stay; the part follows the class,
+            // which the usual checks see to.
+            if (artUndBits() != artUndBitsVorher)
+                fehler << QStringLiteral("a paste without a prefix changed %1 to %2")
+                              .arg(artUndBitsVorher, artUndBits());
+        } else {
+            const Praefixoptionen o = optionenFuer(soll.praefix, soll.oktette[0]);
+            if (art != o.netzart || teil != o.anteil)
+                fehler << QStringLiteral("prefix %1: Option1(%2) and Option2(%3) are on, expected Option1(%4) and "
+                                         "Option2(%5)")
+                              .arg(soll.praefix)
+                              .arg(art)
+                              .arg(teil)
+                              .arg(o.netzart)
+                              .arg(o.anteil);
+            if (o.netzart != 0)
+                vergleiche(fehler, haupt_.txtbits, haupt_.txtbits->text(), std::to_string(o.bits));
+            oktettBearbeitet_ = false; // the part was chosen for the prefix, not left to the class
+        }
+        if (QApplication::focusWidget() != feld)
+            fehler << QStringLiteral("the focus went from %1 to %2").arg(name(feld), name(QApplication::focusWidget()));
+    }
+    if (!fehler.isEmpty())
+        scheitere(fehler, haupt_.eingaben());
 }
 
 void Lauf::waehleAlles(QWidget* fenster)

@@ -37,4 +37,18 @@ int anteilDerKlasse(std::uint32_t erstesOktett);
 // or 3 (Hexadezimal); the input is UTF-8.
 std::string umgerechnet(const std::string& eingabe, int basis);
 
+// A paste into an octet field, read from the pasted text (UTF-8) alone.
+struct Einfuegung {
+    enum Art { NurZiffern, Verweigert, Adresse } art = Verweigert; // NurZiffern: the field's own paste
+    std::array<std::uint32_t, 4> oktette{};
+    int praefix = -1; // -1: the text names none
+};
+Einfuegung liesEinfuegung(const std::string& text);
+
+// The options that show a pasted prefix, the class taken from the new first octet.
+struct Praefixoptionen {
+    int netzart = 0, anteil = 0, bits = 0; // as in Eingabe; bits only with a sub or super net
+};
+Praefixoptionen optionenFuer(int praefix, std::uint32_t erstesOktett);
+
 } // namespace zufall

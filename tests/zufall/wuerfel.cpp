@@ -1,5 +1,6 @@
 #include "tests/zufall/wuerfel.h"
 
+#include <QStringList>
 #include <array>
 
 namespace zufall {
@@ -49,6 +50,45 @@ QString Wuerfel::text()
             text += zeichen();
     }
     return text;
+}
+
+QString Wuerfel::adresstext()
+{
+    // An octet of 1..3 digits, now and then too big, too long or empty.
+    const auto oktett = [this] {
+        const int art = unter(100);
+        if (art < 80)
+            return QString::number(unter(256));
+        if (art < 88)
+            return QStringLiteral("0") + QString::number(unter(100));
+        if (art < 94)
+            return QString::number(256 + unter(744));
+        return art < 97 ? QString::number(1000 + unter(9000)) : QString();
+    };
+    const auto punkte = [&](int anzahl) {
+        QStringList teile;
+        for (int i = 0; i < anzahl; ++i)
+            teile << oktett();
+        return teile.join(u'.');
+    };
+    const int anzahl = promille(900) ? 4 : 3 + 2 * unter(2);
+    QString text = punkte(anzahl);
+    const int p = unter(35); // up to 34: 33 and 34 must be refused
+    const int art = unter(100);
+    if (art < 35) {
+        text += QStringLiteral("/") + (promille(100) ? QStringLiteral("0") : QString()) + QString::number(p);
+    } else if (art < 60) {
+        const quint32 maske = promille(800) ? (p == 0 ? 0u : p >= 32 ? ~0u : ~0u << (32 - p)) : quint32(quelle_());
+        QStringList teile;
+        for (int i = 0; i < 4; ++i)
+            teile << QString::number(maske >> (24 - 8 * i) & 0xFF);
+        text += QString(1 + unter(3), unter(2) ? u' ' : u'\t') + teile.join(u'.');
+    }
+    if (promille(150))
+        text.insert(unter(int(text.size()) + 1), zeichen());
+    if (promille(200))
+        text = QStringLiteral(" \t\r\n").mid(unter(3)) + text + QStringLiteral("\r\n").left(unter(3));
+    return promille(30) ? QStringLiteral("fe80::1/64") : text;
 }
 
 } // namespace zufall

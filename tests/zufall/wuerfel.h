@@ -28,6 +28,10 @@ public:
     // characters; control characters and lone surrogates included.
     QString text();
 
+    // A text that looks like an address copied from somewhere: mostly one of
+    // the forms a paste takes whole, often one that just misses them.
+    QString adresstext();
+
 private:
     std::mt19937_64 quelle_;
 };

@@ -1,0 +1,89 @@
+#include "tests/hilfen/einfuegeweg.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+
+namespace {
+
+// The menu's "Einfügen": named "edit-paste" by later Qt versions and by the
+// program's own fields, else known by Qt's translated caption.
+QAction* einfuegeEintrag(const QMenu& menue)
+{
+    const QString text = QCoreApplication::translate("QLineEdit", "&Paste");
+    for (QAction* eintrag : menue.actions())
+        if (eintrag->objectName() == QLatin1String("edit-paste") || eintrag->text().section(u'\t', 0, 0) == text)
+            return eintrag;
+    return nullptr;
+}
+
+// Right-click, then the paste entry of the menu that opens; a menu without
+// one, or with it disabled (an empty clipboard), is left by Escape.
+void perKontextmenue(QLineEdit* feld, QPoint wo)
+{
+    QWidget* fenster = feld->window();
+    QTest::mouseClick(fenster->windowHandle(), Qt::RightButton, {}, feld->mapTo(fenster, wo));
+    auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menue)
+        return;
+    QAction* eintrag = einfuegeEintrag(*menue);
+    if (eintrag && eintrag->isEnabled())
+        QTest::mouseClick(menue, Qt::LeftButton, {}, menue->actionGeometry(eintrag).center());
+    if (QApplication::activePopupWidget() == menue)
+        QTest::keyClick(menue, Qt::Key_Escape);
+    // A window system hands the focus back to the window when the menu has
+    // closed; offscreen leaves it with no window.
+    QCoreApplication::processEvents();
+    if (!QGuiApplication::focusWindow()) {
+        fenster->activateWindow();
+        QTest::qWaitForWindowActive(fenster);
+    }
+}
+
+} // namespace
+
+QString wegName(Einfuegeweg weg)
+{
+    switch (weg) {
+    case Einfuegeweg::StrgV:
+        return QStringLiteral("Ctrl+V");
+    case Einfuegeweg::UmschaltEinfg:
+        return QStringLiteral("Shift+Insert");
+    case Einfuegeweg::Kontextmenue:
+        return QStringLiteral("context menu");
+    case Einfuegeweg::Mittelklick:
+        return QStringLiteral("middle click");
+    }
+    return QString();
+}
+
+bool fuegeEin(QLineEdit* feld, const QString& text, Einfuegeweg weg, QPoint wo)
+{
+    QClipboard* ablage = QGuiApplication::clipboard();
+    if (feld && wo.x() < 0)
+        wo = feld->rect().center();
+    switch (weg) {
+    case Einfuegeweg::StrgV:
+        ablage->setText(text);
+        QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_V, Qt::ControlModifier);
+        return true;
+    case Einfuegeweg::UmschaltEinfg:
+        ablage->setText(text);
+        QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Insert, Qt::ShiftModifier);
+        return true;
+    case Einfuegeweg::Kontextmenue:
+        ablage->setText(text);
+        perKontextmenue(feld, wo);
+        return true;
+    case Einfuegeweg::Mittelklick:
+        if (!ablage->supportsSelection())
+            return false;
+        ablage->setText(text, QClipboard::Selection);
+        QTest::mouseClick(feld->window()->windowHandle(), Qt::MiddleButton, {}, feld->mapTo(feld->window(), wo));
+        return true;
+    }
+    return false;
+}

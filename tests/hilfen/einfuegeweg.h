@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+class QLineEdit;
+
+// The ways a user pastes into a line edit, delivered as the window system
+// delivers them, so that a paste starts where it starts for a user.
+enum class Einfuegeweg {
+    StrgV,         // Ctrl+V, to whatever has the focus
+    UmschaltEinfg, // Shift+Insert, to whatever has the focus
+    Kontextmenue,  // a right click on the field, then "Einfügen" in its menu
+    Mittelklick,   // the X11 selection, by the middle button on the field
+};
+
+QString wegName(Einfuegeweg weg);
+
+// False when the platform has no such way: only X11 has a selection to
+// paste with the middle button. The mouse ways click at wo in feld (its
+// centre by default); the key ways ignore feld and go to the focus.
+bool fuegeEin(QLineEdit* feld, const QString& text, Einfuegeweg weg, QPoint wo = QPoint(-1, -1));

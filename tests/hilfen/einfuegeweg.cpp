@@ -39,7 +39,7 @@ void perKontextmenue(QLineEdit* feld, QPoint wo)
     QCoreApplication::processEvents();
     if (!QGuiApplication::focusWindow()) {
         fenster->activateWindow();
-        QTest::qWaitForWindowActive(fenster);
+        QVERIFY(QTest::qWaitForWindowActive(fenster));
     }
 }
 

@@ -8,7 +8,8 @@ namespace netzplaner {
 
 void Form1::liste_Click()
 {
-    if (!netzliste_) {
+    // A list closed a moment ago is hidden until it is deleted.
+    if (!netzliste_ || !netzliste_->isVisible()) {
         // The fields always hold octets and a bit count, and each group has a
         // button on: there is always a choice to show.
         const auto wahl = netzwahlAus(eingaben());

@@ -118,6 +118,9 @@ void NetzlistenFenster::richteTabelleEin()
     tabelle_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabelle_->setWordWrap(false);
+    // Tab leads on to the button, as in any window; the arrow keys move in
+    // the table. A table view would keep Tab for its cells.
+    tabelle_->setTabKeyNavigation(false);
     // "Nr." numbers the rows already.
     tabelle_->verticalHeader()->hide();
     tabelle_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

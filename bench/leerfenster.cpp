@@ -13,6 +13,7 @@ int main(int argc, char* argv[])
     prog->addAction(QStringLiteral("&Info"));
     prog->addAction(QStringLiteral("&Ende"));
     fenster.menuBar()->addAction(QStringLiteral("&Wandeln"));
+    fenster.menuBar()->addAction(QStringLiteral("&Netzliste"));
     auto* flaeche = new QWidget(&fenster);
     flaeche->setFixedSize(338, 364); // 5070 x 5460 twips at 96 dpi
     fenster.setCentralWidget(flaeche);

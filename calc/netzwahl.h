@@ -13,6 +13,8 @@ struct Netzwahl {
     Netzart netzart;
     Adressanteil anteil;
     std::uint8_t bits; // 0 for "Normal", whatever its field holds
+
+    friend bool operator==(const Netzwahl&, const Netzwahl&) = default;
 };
 
 // nullopt where the main window shows no net of its own for the snapshot: a

@@ -119,6 +119,7 @@ void Form1::ausfuehren()
     meldeAdressen();
     if (e.anzahl)
         label13_->setText(QString::fromStdString(*e.anzahl));
+    folgeNetzliste();
 }
 
 void Form1::klassepruefen()

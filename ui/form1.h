@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QSize>
 #include <array>
 #include <cstdint>
@@ -15,6 +16,7 @@ class QTimer;
 
 namespace netzplaner {
 
+class NetzlistenFenster;
 class Textfeld;
 
 // The main window. It owns the calculation state and the blink counter; its
@@ -75,6 +77,10 @@ private:
     void faerbeCopyright(const QColor& farbe);
     void change_Click();
 
+    // The net list, opened on demand (form1_netzliste.cpp).
+    void liste_Click();
+    void folgeNetzliste();
+
     Berechnung berechnung_;
     std::uint8_t zaehler_ = 0;
 
@@ -93,6 +99,7 @@ private:
     std::array<QLabel*, 2> image1_{};
     QWidget* flaeche_ = nullptr; // the client area
     QTimer* timer1_ = nullptr;
+    QPointer<NetzlistenFenster> netzliste_; // null until opened, and once closed
 };
 
 } // namespace netzplaner

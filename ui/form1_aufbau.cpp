@@ -100,10 +100,13 @@ void Form1::baueMenue()
     // Directly on the menu bar: Alt+W triggers it at once.
     QAction* change = menuBar()->addAction(QStringLiteral("&Wandeln"));
     change->setObjectName(QStringLiteral("change"));
+    QAction* liste = menuBar()->addAction(QStringLiteral("&Netzliste"));
+    liste->setObjectName(QStringLiteral("liste"));
 
     connect(info, &QAction::triggered, this, &Form1::info_Click);
     connect(end, &QAction::triggered, this, [] { QCoreApplication::quit(); });
     connect(change, &QAction::triggered, this, &Form1::change_Click);
+    connect(liste, &QAction::triggered, this, &Form1::liste_Click);
 }
 
 void Form1::baueEingabezeile(QWidget* flaeche)

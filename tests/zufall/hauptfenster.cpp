@@ -57,27 +57,32 @@ QString Hauptfenster::eingaben() const
         .arg(lesbar(txtbits->text()), txtbits->isEnabled() ? QString() : QStringLiteral(" (disabled)"));
 }
 
+Eingabe Hauptfenster::eingabe() const
+{
+    Eingabe eingabe;
+    for (std::size_t i = 0; i < 4; ++i)
+        eingabe.oktette[i] = txtip[i]->text().toUInt();
+    eingabe.netzart = eingeschaltet(netzart);
+    eingabe.anteil = eingeschaltet(anteil);
+    eingabe.bits = txtbits->text().toInt();
+    return eingabe;
+}
+
 QStringList Hauptfenster::pruefe(bool oktettBearbeitet) const
 {
     QStringList fehler;
-    Eingabe eingabe;
-    for (std::size_t i = 0; i < 4; ++i) {
+    for (std::size_t i = 0; i < 4; ++i)
         if (!istOktett(txtip[i]->text()))
             fehler << QStringLiteral("txtip(%1) holds \"%2\"").arg(i).arg(lesbar(txtip[i]->text()));
-        else
-            eingabe.oktette[i] = txtip[i]->text().toUInt();
-    }
     const QString bits = txtbits->text();
     if (bits.size() != 1 || bits[0] < u'0' || bits[0] > u'8')
         fehler << QStringLiteral("txtbits holds \"%1\"").arg(lesbar(bits));
-    eingabe.netzart = eingeschaltet(netzart);
-    eingabe.anteil = eingeschaltet(anteil);
-    if (eingabe.netzart < 0 || eingabe.anteil < 0)
+    if (eingeschaltet(netzart) < 0 || eingeschaltet(anteil) < 0)
         fehler << QStringLiteral("not exactly one button on in each group");
     if (!fehler.isEmpty())
         return fehler; // no sound inputs to compare the results with
 
-    eingabe.bits = bits.toInt();
+    const Eingabe eingabe = this->eingabe();
     if (txtbits->isEnabled() != (eingabe.netzart != 0))
         fehler << QStringLiteral("txtbits is %1 with Option1(%2)")
                       .arg(txtbits->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled"))

@@ -11,6 +11,8 @@ class QWidget;
 
 namespace zufall {
 
+struct Eingabe;
+
 // The main window's controls, found once by their objectNames.
 struct Hauptfenster {
     explicit Hauptfenster(QWidget* form);
@@ -24,6 +26,9 @@ struct Hauptfenster {
 
     // The inputs that the results follow: octets, net kind, address part, bits.
     QString eingaben() const;
+
+    // The inputs as numbers, for controls that hold sound ones.
+    Eingabe eingabe() const;
 
     // The invariants and the oracle's results; one line per difference. After
     // an octet edit the address part must also be the class's own.

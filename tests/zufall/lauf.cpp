@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -21,27 +20,6 @@ namespace zufall {
 namespace {
 
 constexpr std::size_t gemerkt = 20; // events shown in a report
-
-bool aktiv(const QWidget* fenster)
-{
-    const QWidget* fokus = QApplication::focusWidget();
-    return QApplication::activeWindow() == fenster && fokus && fokus->window() == fenster;
-}
-
-// Keys must not depend on timing: the window is active and its focus widget
-// known before the next event, as for a user who waits for the window.
-bool bereit(QWidget* fenster)
-{
-    // Turning the loop rather than QTest::qWaitFor, which sleeps 10 ms a round.
-    QElapsedTimer uhr;
-    uhr.start();
-    while (!aktiv(fenster)) {
-        if (uhr.hasExpired(2000))
-            return false;
-        QCoreApplication::processEvents();
-    }
-    return true;
-}
 
 } // namespace
 
@@ -76,12 +54,15 @@ Lauf::~Lauf()
 QString Lauf::statistik() const
 {
     return QStringLiteral("%1 events: %2 octet changes, %3 bit count changes, the converter opened %4 times with "
-                          "%5 input changes; %6 addresses pasted whole, %7 pastes refused")
+                          "%5 input changes, the net list %6 times with %7 events in it; %8 addresses pasted "
+                          "whole, %9 pastes refused")
         .arg(nummer_)
         .arg(oktettAenderungen_)
         .arg(bitsAenderungen_)
         .arg(wandelnGeoeffnet_)
         .arg(eingabeAenderungen_)
+        .arg(netzlisteGeoeffnet_)
+        .arg(netzlistenEreignisse_)
         .arg(adressenEingefuegt_)
         .arg(einfuegungenVerweigert_);
 }
@@ -130,6 +111,8 @@ bool Lauf::pruefeHauptfenster()
 {
     QStringList fehler = haupt_.pruefe(oktettBearbeitet_);
     oktettBearbeitet_ = false;
+    if (fehler.isEmpty())
+        fehler = pruefeNetzliste();
     if (!waechter_->unerwartete().isEmpty())
         fehler << QStringLiteral("unexpected dialogs: ") + waechter_->unerwartete().join(QStringLiteral(", "));
     if (!fehler.isEmpty())
@@ -140,8 +123,10 @@ bool Lauf::pruefeHauptfenster()
 void Lauf::hauptereignis()
 {
     QWidget* flaeche = form_->centralWidget();
-    const int wahl = wuerfel_.unter(1000);
-    if (wahl < 550)
+    const int wahl = netzlistenereignis() ? -1 : wuerfel_.unter(1000);
+    if (wahl < 0) {
+        // The net list's event took the turn.
+    } else if (wahl < 550)
         tippe();
     else if (wahl < 700)
         klickeSteuerelement(flaeche, "click");
@@ -248,7 +233,7 @@ void Lauf::wandelnSitzung(QWidget* fenster)
             scheitere({QStringLiteral("the converter closed by itself")}, QString());
             return;
         }
-        fehler = pruefeWandeln(w, ergebnis);
+        fehler = pruefeWandeln(w, ergebnis) + pruefeNetzliste(); // the list waits, unchanged
         if (!fehler.isEmpty())
             scheitere(fehler, zustand());
     }

@@ -7,8 +7,10 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "tests/zufall/hauptfenster.h"
+#include "tests/zufall/orakel.h"
 #include "tests/zufall/wuerfel.h"
 
 class ModalWaechter;
@@ -18,7 +20,7 @@ class QMainWindow;
 namespace zufall {
 
 // One seeded run of random user events against the main window and the
-// converter it opens. After every event both windows are held against the
+// converter and the net list it opens. After every event both windows are held against the
 // oracle; the first difference ends the run with a report that names the seed,
 // the event number and the events that led there, so it replays exactly.
 class Lauf {
@@ -45,6 +47,12 @@ private:
     void wandelnSitzung(QWidget* fenster);
     bool wandelnereignis(QWidget* fenster); // false: the user closed the window
 
+    // The net list (lauf_netzliste.cpp): now and then opened, used or closed
+    // (true: that was the event), else the main window made ready for one.
+    bool netzlistenereignis();
+    QWidget* netzliste() const; // the open one, or null
+    QStringList pruefeNetzliste();
+
     // Input as the window system delivers it, at points of a window.
     void tippe();
     void klicke(QWidget* ziel, QPoint wo, bool doppelt = false);
@@ -65,6 +73,11 @@ private:
     int wandelnGeoeffnet_ = 0;
     long oktettAenderungen_ = 0, bitsAenderungen_ = 0, eingabeAenderungen_ = 0;
     long adressenEingefuegt_ = 0, einfuegungenVerweigert_ = 0;
+    int netzlisteGeoeffnet_ = 0;
+    long netzlistenEreignisse_ = 0;
+    // The choice when the user last moved in the list: the program puts the
+    // current row back only for another choice.
+    std::optional<Eingabe> navigiertBei_;
     QMainWindow* form_;
     Hauptfenster haupt_;
     std::unique_ptr<ModalWaechter> waechter_;

@@ -47,7 +47,109 @@ Zeile zeile(std::uint32_t adresse)
     return z;
 }
 
+int praefixVon(const Eingabe& e)
+{
+    const int klassenteil = 8 * (e.anteil + 1);
+    return e.netzart == 0 ? klassenteil : e.netzart == 1 ? klassenteil + e.bits : klassenteil - e.bits;
+}
+
+std::uint32_t maskeVon(int praefix)
+{
+    return praefix == 0 ? 0u : ~0u << (32 - praefix);
+}
+
+std::uint32_t adresseVon(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d)
+{
+    return a << 24 | b << 16 | c << 8 | d;
+}
+
+std::string punktiert(std::uint32_t adresse)
+{
+    return std::to_string(adresse >> 24) + '.' + std::to_string(adresse >> 16 & 0xFFu) + '.'
+           + std::to_string(adresse >> 8 & 0xFFu) + '.' + std::to_string(adresse & 0xFFu);
+}
+
+// The RFC ranges, checked in this order: the one /32 lies inside 240.0.0.0/4.
+std::string typVon(std::uint32_t ip)
+{
+    const struct {
+        std::uint32_t netz;
+        int praefix;
+        const char* typ;
+    } bereiche[] = {
+        {adresseVon(255, 255, 255, 255), 32, "Broadcast (RFC 919)"},
+        {adresseVon(0, 0, 0, 0), 8, "dieses Netz (RFC 791)"},
+        {adresseVon(10, 0, 0, 0), 8, "privat (RFC 1918)"},
+        {adresseVon(172, 16, 0, 0), 12, "privat (RFC 1918)"},
+        {adresseVon(192, 168, 0, 0), 16, "privat (RFC 1918)"},
+        {adresseVon(100, 64, 0, 0), 10, "Carrier-NAT (RFC 6598)"},
+        {adresseVon(127, 0, 0, 0), 8, "Loopback (RFC 1122)"},
+        {adresseVon(169, 254, 0, 0), 16, "Link-Local (RFC 3927)"},
+        {adresseVon(192, 0, 0, 0), 24, "IETF-Protokolle (RFC 6890)"},
+        {adresseVon(192, 0, 2, 0), 24, "Dokumentation, TEST-NET-1 (RFC 5737)"},
+        {adresseVon(198, 51, 100, 0), 24, "Dokumentation, TEST-NET-2 (RFC 5737)"},
+        {adresseVon(203, 0, 113, 0), 24, "Dokumentation, TEST-NET-3 (RFC 5737)"},
+        {adresseVon(192, 88, 99, 0), 24, "6to4-Relay, veraltet (RFC 7526)"},
+        {adresseVon(198, 18, 0, 0), 15, "Benchmark (RFC 2544)"},
+        {adresseVon(224, 0, 0, 0), 4, "Multicast (RFC 5771)"},
+        {adresseVon(240, 0, 0, 0), 4, "reserviert (RFC 1112)"},
+    };
+    for (const auto& b : bereiche)
+        if ((ip & maskeVon(b.praefix)) == b.netz)
+            return b.typ;
+    return "\xC3\xB6" "ffentlich";
+}
+
+// First and last host and the host count of the net of prefix q at netz: a
+// /31 is two hosts and a /32 one (RFC 3021), with no broadcast address.
+struct Hosts {
+    std::uint32_t erster, letzter;
+    std::uint64_t anzahl;
+};
+
+Hosts hostsVon(std::uint32_t netz, int q)
+{
+    const std::uint32_t broadcast = netz | ~maskeVon(q);
+    if (q >= 31)
+        return {netz, broadcast, std::uint64_t{broadcast - netz} + 1};
+    return {netz + 1, broadcast - 1, (std::uint64_t{1} << (32 - q)) - 2};
+}
+
 } // namespace
+
+Eingabe wahlVon(Eingabe eingabe)
+{
+    if (eingabe.netzart == 0)
+        eingabe.bits = 0;
+    return eingabe;
+}
+
+Netzlistenerwartung erwarteNetzliste(const Eingabe& e)
+{
+    const std::uint32_t ip = adresseVon(e.oktette[0], e.oktette[1], e.oktette[2], e.oktette[3]);
+    const int p = praefixVon(e), k = 8 * (e.anteil + 1);
+    Netzlistenerwartung soll;
+    const std::uint32_t netz = ip & maskeVon(p);
+    const Hosts h = hostsVon(netz, p);
+    soll.kopf = {punktiert(netz) + '/' + std::to_string(p), punktiert(maskeVon(p)), punktiert(~maskeVon(p)),
+                 punktiert(h.erster) + " \xE2\x80\x93 " + punktiert(h.letzter), std::to_string(h.anzahl), typVon(ip)};
+
+    // Rows of the longer of the two prefixes, across the net of the shorter.
+    const int q = std::max(p, k), weit = std::min(p, k);
+    const std::uint32_t erstes = ip & maskeVon(weit);
+    const int anzahl = 1 << (q - weit);
+    for (int i = 0; i < anzahl; ++i) {
+        const std::uint32_t zeilennetz = erstes + std::uint32_t(i) * (1u << (32 - q)); // q is 8 at least
+        const Hosts zh = hostsVon(zeilennetz, q);
+        soll.zeilen.push_back(std::to_string(i + 1) + '|' + punktiert(zeilennetz) + '/' + std::to_string(q) + '|'
+                              + punktiert(zh.erster) + '|' + punktiert(zh.letzter) + '|'
+                              + (q >= 31 ? "entf\xC3\xA4llt" : punktiert(zeilennetz | ~maskeVon(q))) + '|'
+                              + std::to_string(zh.anzahl));
+        if ((ip & maskeVon(q)) == zeilennetz)
+            soll.aktuell = i;
+    }
+    return soll;
+}
 
 int anteilDerKlasse(std::uint32_t erstesOktett)
 {
@@ -56,10 +158,9 @@ int anteilDerKlasse(std::uint32_t erstesOktett)
 
 Erwartung erwarte(const Eingabe& e)
 {
-    const std::uint32_t ip = e.oktette[0] << 24 | e.oktette[1] << 16 | e.oktette[2] << 8 | e.oktette[3];
-    const int klassenteil = 8 * (e.anteil + 1);
-    const int praefix = e.netzart == 0 ? klassenteil : e.netzart == 1 ? klassenteil + e.bits : klassenteil - e.bits;
-    const std::uint32_t maske = praefix == 0 ? 0u : ~0u << (32 - praefix);
+    const std::uint32_t ip = adresseVon(e.oktette[0], e.oktette[1], e.oktette[2], e.oktette[3]);
+    const int praefix = praefixVon(e);
+    const std::uint32_t maske = maskeVon(praefix);
 
     Erwartung erwartung;
     erwartung.maske = zeile(maske);

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // What the windows must show, worked out from first principles: the address as
 // one 32-bit number, the prefix length, shifts and masks. It shares no code
@@ -15,6 +16,8 @@ struct Eingabe {
     int netzart = 0; // 0 "Normal", 1 "Sub Netz", 2 "Super Netz"
     int anteil = 0;  // 0, 1, 2: the 8, 16 or 24 leading bits of the class
     int bits = 0;    // 0..8
+
+    friend bool operator==(const Eingabe&, const Eingabe&) = default;
 };
 
 struct Zeile {
@@ -29,6 +32,19 @@ struct Erwartung {
 };
 
 Erwartung erwarte(const Eingabe& eingabe);
+
+// What the net list shows: its six labels (lblcidr .. lbladresstyp), its rows,
+// and the row that holds the typed address.
+struct Netzlistenerwartung {
+    std::array<std::string, 6> kopf;
+    std::vector<std::string> zeilen; // each row's cells joined by "|"
+    int aktuell = 0;
+};
+
+Netzlistenerwartung erwarteNetzliste(const Eingabe& eingabe);
+
+// The choice the list follows: "Normal" ignores the bit count.
+Eingabe wahlVon(Eingabe eingabe);
 
 // The address-part button (0, 1, 2) that belongs to the class of a first octet.
 int anteilDerKlasse(std::uint32_t erstesOktett);

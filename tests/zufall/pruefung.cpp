@@ -1,8 +1,11 @@
 #include "tests/zufall/pruefung.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTableView>
 
+#include "tests/hilfen/finde.h"
 #include "tests/hilfen/wandelnsteuerelemente.h"
 #include "tests/zufall/orakel.h"
 
@@ -54,6 +57,35 @@ QStringList pruefeWandeln(const WandelnSteuerelemente& w, QString& ergebnis)
     if (!w.Text1->text().isEmpty())
         ergebnis = QString::fromStdString(umgerechnet(w.Text1->text().toStdString(), basis));
     vergleiche(fehler, w.Text2, w.Text2->text(), ergebnis.toStdString());
+    return fehler;
+}
+
+QStringList pruefeNetzliste(const QWidget* liste, const Eingabe& eingabe, bool aktuelleZeile)
+{
+    const Netzlistenerwartung soll = erwarteNetzliste(eingabe);
+    QStringList fehler;
+    const char* namen[] = {"lblcidr", "lblmaske", "lblwildcard", "lblhostbereich", "lblhosts", "lbladresstyp"};
+    for (std::size_t i = 0; i < 6; ++i) {
+        const QLabel* label = finde<QLabel>(liste, QLatin1String(namen[i]));
+        vergleiche(fehler, label, label->text(), soll.kopf[i]);
+    }
+    const auto* tabelle = finde<QTableView>(liste, QStringLiteral("tabelle"));
+    const QAbstractItemModel* modell = tabelle->model();
+    if (modell->rowCount() != int(soll.zeilen.size()))
+        return fehler << QStringLiteral("tabelle has %1 rows, expected %2")
+                             .arg(modell->rowCount()).arg(soll.zeilen.size());
+    for (int zeile = 0; zeile < modell->rowCount() && fehler.size() < 5; ++zeile) {
+        QStringList ist; // the row as the report shows it
+        for (int spalte = 0; spalte < 6; ++spalte)
+            ist << modell->index(zeile, spalte).data().toString();
+        vergleiche(fehler, tabelle, ist.join(u'|'), soll.zeilen[std::size_t(zeile)]);
+    }
+    const QModelIndex aktuell = tabelle->currentIndex();
+    if (aktuelleZeile && aktuell.row() != soll.aktuell)
+        fehler << QStringLiteral("the current row is %1, expected %2").arg(aktuell.row()).arg(soll.aktuell);
+    else if (aktuelleZeile && (!tabelle->selectionModel()->isRowSelected(aktuell.row())
+                               || !tabelle->viewport()->rect().contains(tabelle->visualRect(aktuell))))
+        fehler << QStringLiteral("the current row %1 is not marked or not in view").arg(aktuell.row());
     return fehler;
 }
 

@@ -11,6 +11,8 @@ struct WandelnSteuerelemente;
 
 namespace zufall {
 
+struct Eingabe;
+
 // A text as a failure report can show it: control characters and everything
 // outside ASCII escaped, long texts shortened.
 QString lesbar(const QString& text);
@@ -30,5 +32,9 @@ void vergleiche(QStringList& fehler, const QWidget* w, const QString& ist, const
 // ergebnis is the result the converter must be showing: it follows Text1, and
 // stays as it was while Text1 is empty.
 QStringList pruefeWandeln(const WandelnSteuerelemente& w, QString& ergebnis);
+
+// The open net list's labels and rows against the oracle's for the inputs;
+// its current row only where the program, not the user, chose it.
+QStringList pruefeNetzliste(const QWidget* liste, const Eingabe& eingabe, bool aktuelleZeile);
 
 } // namespace zufall

@@ -1,7 +1,9 @@
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QTableView>
 #include <QTest>
 #include <QUrl>
 #include <cstdio>
@@ -11,6 +13,7 @@
 #include "tests/hilfen/form1test.h"
 #include "tests/hilfen/wandelnoeffnen.h"
 #include "tests/zufall/lauf.h"
+#include "tests/zufall/orakel.h"
 #include "tests/zufall/pruefung.h"
 
 // Random user events against the real windows, checked after every event.
@@ -78,6 +81,7 @@ private slots:
     void zufallsereignisse();
     void pruefungFindetAbweichungen();
     void wandelnPruefungFindetAbweichungen();
+    void netzlistenPruefungFindetAbweichungen();
 
 private:
     Browser browser;
@@ -154,6 +158,25 @@ void TstZufall::wandelnPruefungFindetAbweichungen()
         w.Text2->setText(QStringLiteral("Wert nicht Numerisch!!!"));
         QCOMPARE(zufall::pruefeWandeln(w, ergebnis).size(), 1);
     });
+}
+
+void TstZufall::netzlistenPruefungFindetAbweichungen()
+{
+    const zufall::Hauptfenster h(form.get());
+    h.netzart[1]->setChecked(true); // "Sub Netz", 2 bits: four rows, the address in the first
+    form->findChild<QAction*>(QStringLiteral("liste"))->trigger();
+    const QWidget* liste = form->findChild<QWidget*>(QStringLiteral("netzliste"));
+    QCOMPARE(zufall::pruefeNetzliste(liste, h.eingabe(), true), QStringList());
+
+    auto* tabelle = liste->findChild<QTableView*>();
+    tabelle->setCurrentIndex(tabelle->model()->index(2, 0)); // the user's choice
+    QCOMPARE(zufall::pruefeNetzliste(liste, h.eingabe(), false), QStringList());
+    QCOMPARE(zufall::pruefeNetzliste(liste, h.eingabe(), true), QStringList{"the current row is 2, expected 0"});
+    zufall::Eingabe andere = h.eingabe();
+    andere.oktette[3] = 200; // the same rows; another net and host range above them
+    QCOMPARE(zufall::pruefeNetzliste(liste, andere, false).size(), 2);
+    andere.bits = 3;
+    QCOMPARE(zufall::pruefeNetzliste(liste, andere, false).last(), QStringLiteral("tabelle has 4 rows, expected 8"));
 }
 
 QTEST_MAIN(TstZufall)

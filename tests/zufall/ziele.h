@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QString>
@@ -33,6 +35,27 @@ inline QWidget* flaecheVon(QWidget* fenster)
         if (!qobject_cast<QMenuBar*>(kind))
             return kind;
     return fenster;
+}
+
+inline bool aktiv(const QWidget* fenster)
+{
+    const QWidget* fokus = QApplication::focusWidget();
+    return QApplication::activeWindow() == fenster && fokus && fokus->window() == fenster;
+}
+
+// Keys must not depend on timing: the window is active and its focus widget
+// known before the next event, as for a user who waits for the window.
+inline bool bereit(QWidget* fenster)
+{
+    // Turning the loop rather than QTest::qWaitFor, which sleeps 10 ms a round.
+    QElapsedTimer uhr;
+    uhr.start();
+    while (!aktiv(fenster)) {
+        if (uhr.hasExpired(2000))
+            return false;
+        QCoreApplication::processEvents();
+    }
+    return true;
 }
 
 } // namespace zufall

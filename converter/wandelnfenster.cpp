@@ -74,8 +74,8 @@ WandelnFenster::WandelnFenster(QWidget* eltern)
         {Option1[3], QStringLiteral("Wandeln in: Hexadezimal")},
         {Text2, QStringLiteral("Ergebnis")},
     });
-    bezeichneUeberschrift(Label1);
-    bezeichneUeberschrift(Label2);
+    bezeichneUeberschrift(Label1, [this] { return Text1->text(); });
+    bezeichneUeberschrift(Label2, [this] { return Text2->text(); });
 }
 
 void WandelnFenster::baueSteuerelemente(QWidget* flaeche)
@@ -152,8 +152,8 @@ void WandelnFenster::umrechnen()
 
     if (const auto ergebnis = netzplaner::umrechnen(Text1->text().toStdString(), ziel))
         Text2->setText(QString::fromStdString(ergebnis->text));
-    zeigeUeberschriftWert(Label1, Text1->text());
-    zeigeUeberschriftWert(Label2, Text2->text());
+    meldeUeberschrift(Label1);
+    meldeUeberschrift(Label2);
 }
 
 void WandelnFenster::keyPressEvent(QKeyEvent* ereignis)

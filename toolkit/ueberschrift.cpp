@@ -9,8 +9,27 @@
 namespace netzplaner {
 namespace {
 
-const char* const bedeutungsEigenschaft = "netzplaner_ueberschrift";
-const char* const wertEigenschaft = "netzplaner_ueberschrift_wert";
+const char* const ueberschriftEigenschaft = "netzplaner_ueberschrift";
+
+// What the caption reads, kept with the label and gone with it.
+class Ueberschriftdaten : public QObject {
+public:
+    Ueberschriftdaten(QLabel* label, std::function<QString()> wert, const QString& bedeutung)
+        : QObject(label)
+        , wert(std::move(wert))
+        , bedeutung(bedeutung)
+    {
+    }
+
+    std::function<QString()> wert;
+    QString bedeutung;
+    QString zuletzt; // the value a listener was last told of
+};
+
+Ueberschriftdaten* datenVon(const QLabel* label)
+{
+    return static_cast<Ueberschriftdaten*>(label->property(ueberschriftEigenschaft).value<QObject*>());
+}
 
 class Ueberschrift : public QAccessibleWidget {
 public:
@@ -22,10 +41,9 @@ public:
     QString text(QAccessible::Text art) const override
     {
         const auto* label = static_cast<const QLabel*>(widget());
-        QString bedeutung = label->property(bedeutungsEigenschaft).toString();
-        if (bedeutung.isEmpty())
-            bedeutung = label->text();
-        const QString wert = label->property(wertEigenschaft).toString();
+        const Ueberschriftdaten* daten = datenVon(label);
+        const QString bedeutung = daten->bedeutung.isEmpty() ? label->text() : daten->bedeutung;
+        const QString wert = daten->wert();
         switch (art) {
         case QAccessible::Name:
             return wert.isEmpty() ? bedeutung : bedeutung + QLatin1Char(' ') + wert;
@@ -40,24 +58,32 @@ public:
 QAccessibleInterface* ueberschriftFabrik(const QString&, QObject* objekt)
 {
     auto* label = qobject_cast<QLabel*>(objekt);
-    if (label && label->property(bedeutungsEigenschaft).isValid())
+    if (label && datenVon(label))
         return new Ueberschrift(label);
     return nullptr;
 }
 
 } // namespace
 
-void bezeichneUeberschrift(QLabel* label, const QString& bedeutung)
+void bezeichneUeberschrift(QLabel* label, std::function<QString()> wert, const QString& bedeutung)
 {
-    label->setProperty(bedeutungsEigenschaft, bedeutung);
+    auto* daten = new Ueberschriftdaten(label, std::move(wert), bedeutung);
+    daten->zuletzt = daten->wert();
+    label->setProperty(ueberschriftEigenschaft, QVariant::fromValue<QObject*>(daten));
     uebernimmSchnittstelle<Ueberschrift>(label, ueberschriftFabrik);
 }
 
-void zeigeUeberschriftWert(QLabel* label, const QString& wert)
+void meldeUeberschrift(QLabel* label)
 {
-    if (label->property(wertEigenschaft).toString() == wert)
+    if (!QAccessible::isActive())
         return;
-    label->setProperty(wertEigenschaft, wert);
+    Ueberschriftdaten* daten = datenVon(label);
+    if (!daten)
+        return; // not named yet
+    const QString wert = daten->wert();
+    if (wert == daten->zuletzt)
+        return;
+    daten->zuletzt = wert;
     QAccessibleEvent ereignis(label, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&ereignis);
 }

@@ -52,9 +52,16 @@ void Form1::benenneSteuerelemente()
     reihe(lblbroad_, QStringLiteral("Broadcast-Adresse, Oktett %1"));
     reihe(lbldual2_, QStringLiteral("Broadcast-Adresse, Oktett %1 binär"));
     benenneFuerScreenreader(liste);
-    bezeichneUeberschrift(label8_, QStringLiteral("Netzmaske"));
-    bezeichneUeberschrift(label9_, QStringLiteral("Netzadresse"));
-    bezeichneUeberschrift(label10_, QStringLiteral("Broadcast-Adresse"));
+    // A listener hears what is shown: the four octets as the labels hold them.
+    const auto punktiert = [](const std::array<QLabel*, 4>& oktette) {
+        return [&oktette] {
+            return oktette[0]->text() + QLatin1Char('.') + oktette[1]->text() + QLatin1Char('.') + oktette[2]->text()
+                   + QLatin1Char('.') + oktette[3]->text();
+        };
+    };
+    bezeichneUeberschrift(label8_, punktiert(lblsubnet_), QStringLiteral("Netzmaske"));
+    bezeichneUeberschrift(label9_, punktiert(lblnetz_), QStringLiteral("Netzadresse"));
+    bezeichneUeberschrift(label10_, punktiert(lblbroad_), QStringLiteral("Broadcast-Adresse"));
 
     // Nothing else needs the lines and dots; they are found by their names.
     std::vector<QWidget*> trenner;
@@ -69,15 +76,8 @@ void Form1::benenneSteuerelemente()
 
 void Form1::meldeAdressen()
 {
-    // Read back from the labels just written: a listener hears what is shown.
-    const std::pair<QLabel*, const std::array<QLabel*, 4>*> bloecke[] = {
-        {label8_, &lblsubnet_}, {label9_, &lblnetz_}, {label10_, &lblbroad_}};
-    for (const auto& [ueberschrift, oktette] : bloecke) {
-        QStringList teile;
-        for (const QLabel* oktett : *oktette)
-            teile << oktett->text();
-        zeigeUeberschriftWert(ueberschrift, teile.join(QLatin1Char('.')));
-    }
+    for (QLabel* ueberschrift : {label8_, label9_, label10_})
+        meldeUeberschrift(ueberschrift);
 }
 
 } // namespace netzplaner

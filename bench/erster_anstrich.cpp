@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linked into both start-up subjects, the empty window and the program: once
 // the first top-level window has been painted, it says so on stdout and ends
 // the process. The launcher's clock runs from spawning to that line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for start-up and memory: an empty Qt Widgets window with a menu
 // bar of the same items, and a client area of the program's size, so that
 // both paint and keep the same number of pixels.

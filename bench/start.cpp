@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and peak memory of the program against the empty window: each is
 // spawned the same way, rounds alternating between the two, and timed from
 // just before the spawn to its line "gezeichnet" after the first paint. The

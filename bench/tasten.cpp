@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one keystroke in the first octet field, with every recalculation and
 // label update that follows, against the same keystrokes into a bare QLineEdit
 // with the field's font and length limit. Both run in this process with the

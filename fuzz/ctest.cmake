@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The sanitizer configuration builds the fuzz targets with clang++ as a project
 # of their own (the program itself builds with g++) and runs each for a few
 # seconds. scripts/fuzz runs them for longer.

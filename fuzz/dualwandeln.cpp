@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dualwandeln turns a text of decimal digits up to 999999999 into its binary
 // digits and halves the text to "0"; any other text gets an error text and is
 // left alone. umkehren reverses characters, not bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // leseAdresse takes a pasted text whole or not at all: what it accepts must be
 // what a plain split at "/", blanks and dots reads from the text, must print
 // back to a text that reads the same, and the options chosen for its prefix

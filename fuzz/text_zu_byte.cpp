@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // textZuByte reads a decimal number and rounds it half to even; it must agree
 // with the C library's strtod on every plain decimal text and accept nothing
 // else.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The converter's result for any text in any base is either the exact number
 // in that base or an error text: never a wrong number.
 #include <algorithm>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What Debian expects beside every program: the copyright file, the changelog
 # and the manual pages, compressed as Debian compresses them. gzip -n leaves
 # out the name and time, so the same sources give the same package bytes.

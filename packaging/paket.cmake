@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack` in the build directory writes
 # netzplaner_<version>_<arch>.deb from the installed tree.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build tool: writes the window's own icon picture as PNG for the icon theme,
 // so the launcher shows exactly the picture the window carries.
 //   xpm_zu_png BILD.xpm ZIEL.png

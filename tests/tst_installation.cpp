@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -23,6 +24,7 @@ private slots:
     void pruefprogramme_data();
     void pruefprogramme();
     void quellinstallationBleibtEntfernbar();
+    void jedeQuelleNenntIhreLizenz();
 
 private:
     static QString kennung() { return QStringLiteral(NETZPLANER_KENNUNG); }
@@ -171,6 +173,27 @@ void TstInstallation::quellinstallationBleibtEntfernbar()
     // Installing into /usr here must not leave /usr paths in the list that
     // removing a source install deletes: they belong to the Debian package.
     QCOMPARE(installationsliste(QStringLiteral(BAU_VERZEICHNIS)), liste_);
+}
+
+void TstInstallation::jedeQuelleNenntIhreLizenz()
+{
+    // The packaged copyright file states the licence for all files; each
+    // source says it too, at its top, for whoever copies one out.
+    const QString quellen = QStringLiteral(QUELL_VERZEICHNIS);
+    QStringList ohne;
+    QDirIterator alle(quellen, {QStringLiteral("*.cpp"), QStringLiteral("*.h"), QStringLiteral("CMakeLists.txt")},
+                      QDir::Files, QDirIterator::Subdirectories);
+    while (alle.hasNext()) {
+        const QString datei = alle.next();
+        const QString relativ = QDir(quellen).relativeFilePath(datei);
+        if (relativ.startsWith(QLatin1String("build")) || relativ.startsWith(QLatin1Char('.')))
+            continue;
+        QFile f(datei);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        if (!f.read(200).contains("SPDX-License-Identifier: GPL-3.0-or-later"))
+            ohne << relativ;
+    }
+    QVERIFY2(ohne.isEmpty(), qPrintable(ohne.join(QStringLiteral(", "))));
 }
 
 QTEST_GUILESS_MAIN(TstInstallation)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed layout of the main window. Every position and size is in twips,
 // converted at the screen's logical DPI; no layout manager moves a control.
 #include "ui/form1.h"

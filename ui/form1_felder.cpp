@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The octet fields and the bit-count field: they keep their texts in range by
 // rewriting them, then recalculate. A whole address pasted into an octet field
 // fills all four and, with a prefix, the options that show it.

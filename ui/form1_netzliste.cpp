@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The net list: built when it is first opened, so that the main window starts
 // as fast and as small as without it, and fed every new choice while open.
 #include "calc/netzwahl.h"

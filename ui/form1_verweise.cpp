@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The info message, the links to the maker's web site and the hover colour
 // of the copyright label.
 #include <QDesktopServices>

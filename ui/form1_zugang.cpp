@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader hears of the main window, and which of its labels the
 // mouse may select and copy.
 #include <QLabel>

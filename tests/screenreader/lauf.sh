@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs pruefe_baum.py against PROGRAM the way a desktop runs a screen reader:
 # a private D-Bus session, the AT-SPI bus it starts on demand, and a virtual
 # X server. Never waits for ever: the whole run is cut off after 80 s.

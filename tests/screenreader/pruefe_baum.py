@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads Netzplaner over the AT-SPI accessibility bus, as a screen reader does,
 and checks what a listener hears: every control named in German, the pictures
 named for what a click does, no separator line to stop at, and each result

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The events of a random run: keys, clicks, mouse moves, pastes and
 // context-menu actions, delivered as the window system delivers them.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The net list in a random run: opened three ways, used with keys and clicks,
 // closed with Escape or its frame, and held against the oracle after every
 // event while it is open.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The oracle's own reading of a pasted address: split the text at its
 // separators and check each piece, where the program scans it left to right.
 #include <algorithm>

@@ -55,16 +55,18 @@ long ereignisse()
     return zahl;
 }
 
-// Offscreen can neither raise a window nor grab the keyboard, and says so for
-// every context menu that opens: hundreds of times a run, past Qt Test's limit
-// on warnings, after which the run's summary would not be shown.
+// Offscreen can neither raise a window, grab the keyboard nor pass a window's
+// size limits on, and says so for every context menu and net list that opens:
+// hundreds of times a run, past Qt Test's limit on warnings, after which the
+// run's summary would not be shown.
 QtMessageHandler vorigeAusgabe = nullptr;
 
 void ohneOffscreenHinweise(QtMsgType art, const QMessageLogContext& ort, const QString& text)
 {
     if (art == QtWarningMsg
         && (text == QLatin1String("This plugin does not support raise()")
-            || text == QLatin1String("This plugin does not support grabbing the keyboard")))
+            || text == QLatin1String("This plugin does not support grabbing the keyboard")
+            || text == QLatin1String("This plugin does not support propagateSizeHints()")))
         return;
     vorigeAusgabe(art, ort, text);
 }

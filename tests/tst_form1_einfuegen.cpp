@@ -10,7 +10,7 @@ Q_DECLARE_METATYPE(Einfuegeweg)
 namespace {
 
 const Einfuegeweg wege[] = {Einfuegeweg::StrgV, Einfuegeweg::UmschaltEinfg, Einfuegeweg::Kontextmenue,
-                            Einfuegeweg::Mittelklick};
+                            Einfuegeweg::Mittelklick, Einfuegeweg::Ablegen};
 
 } // namespace
 
@@ -31,6 +31,7 @@ private slots:
     void ziffernWieBisher_data();
     void ziffernWieBisher();
     void kontextmenueErsetztAuswahlImBitsfeld();
+    void verweigerterAbwurfBleibtBeiDerQuelle();
 
 private:
     // Everything the window shows of its inputs and results.
@@ -192,6 +193,14 @@ void TstForm1Einfuegen::kontextmenueErsetztAuswahlImBitsfeld()
     fuegeEin(bits(), QStringLiteral("5"), Einfuegeweg::Kontextmenue);
     QCOMPARE(bits()->text(), QStringLiteral("5"));
     QCOMPARE(zeile("lblsubnet"), QStringLiteral("255.255.255.248"));
+}
+
+void TstForm1Einfuegen::verweigerterAbwurfBleibtBeiDerQuelle()
+{
+    // A source that moves its text deletes it when the drop is accepted.
+    const QPoint mitte = ip(1)->rect().center();
+    QVERIFY(!legeAb(ip(1), QStringLiteral("256.1.1.1"), mitte));
+    QVERIFY(legeAb(ip(1), QStringLiteral("10.1.2.3"), mitte));
 }
 
 QTEST_MAIN(TstForm1Einfuegen)

@@ -2,10 +2,12 @@
 #include "toolkit/textfeld.h"
 
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
 
@@ -60,9 +62,27 @@ QAction* loeseEinfuegeEintrag(QMenu& menue, QLineEdit* feld)
 
 bool Textfeld::nimmEinfuegung(QClipboard::Mode quelle)
 {
-    if (!einfuegen || isReadOnly())
+    // The clipboard is read only for a box that asks: on X11 that is a round
+    // trip to the selection's owner.
+    if (!beurteileEinfuegung || isReadOnly())
         return false;
-    return einfuegen(QGuiApplication::clipboard()->text(quelle));
+    return nimm(QGuiApplication::clipboard()->text(quelle));
+}
+
+// False when the box's own paste is to run.
+bool Textfeld::nimm(const QString& text)
+{
+    const Einfuegeantwort antwort = beurteileEinfuegung(text);
+    if (antwort == Einfuegeantwort::Genommen && einfuegen)
+        einfuegen(text);
+    return antwort != Einfuegeantwort::Feld;
+}
+
+Einfuegeantwort Textfeld::antwortAuf(const QDropEvent& ereignis) const
+{
+    if (!beurteileEinfuegung || isReadOnly() || !ereignis.mimeData()->hasText())
+        return Einfuegeantwort::Feld;
+    return beurteileEinfuegung(ereignis.mimeData()->text());
 }
 
 void Textfeld::waehleAbCursor(int n)
@@ -126,7 +146,7 @@ void Textfeld::mouseReleaseEvent(QMouseEvent* ereignis)
 
 void Textfeld::contextMenuEvent(QContextMenuEvent* ereignis)
 {
-    if (!einfuegen) {
+    if (!beurteileEinfuegung) {
         QLineEdit::contextMenuEvent(ereignis);
         return;
     }
@@ -139,6 +159,56 @@ void Textfeld::contextMenuEvent(QContextMenuEvent* ereignis)
                 paste();
         });
     menue->popup(ereignis->globalPos());
+}
+
+// Qt's box accepts every text dragged over it, even one its validator will
+// refuse, and a source that moves its text deletes it once the drop is
+// accepted; X11 sources go by the answer to the last move. A refused text is
+// turned away as it enters, so the source keeps it and the pointer says no.
+void Textfeld::dragEnterEvent(QDragEnterEvent* ereignis)
+{
+    zug_ = antwortAuf(*ereignis);
+    if (!beantworteZug(*ereignis))
+        QLineEdit::dragEnterEvent(ereignis);
+}
+
+void Textfeld::dragMoveEvent(QDragMoveEvent* ereignis)
+{
+    if (!beantworteZug(*ereignis))
+        QLineEdit::dragMoveEvent(ereignis);
+}
+
+bool Textfeld::beantworteZug(QDragMoveEvent& ereignis) const
+{
+    switch (zug_) {
+    case Einfuegeantwort::Feld:
+        return false;
+    case Einfuegeantwort::Genommen:
+        ereignis.acceptProposedAction(); // no drop caret: the address fills every field, wherever it lands
+        return true;
+    case Einfuegeantwort::Verweigert:
+        ereignis.ignore();
+        return true;
+    }
+    return false;
+}
+
+void Textfeld::dropEvent(QDropEvent* ereignis)
+{
+    switch (antwortAuf(*ereignis)) {
+    case Einfuegeantwort::Feld:
+        QLineEdit::dropEvent(ereignis);
+        break;
+    case Einfuegeantwort::Genommen:
+        if (einfuegen)
+            einfuegen(ereignis->mimeData()->text());
+        ereignis->acceptProposedAction();
+        setFocus(Qt::MouseFocusReason); // the user goes on where the address landed, as after a paste
+        break;
+    case Einfuegeantwort::Verweigert:
+        ereignis->ignore();
+        break;
+    }
 }
 
 } // namespace netzplaner

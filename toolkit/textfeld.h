@@ -18,10 +18,15 @@ namespace netzplaner {
 //  - fokusErhalten: after Qt's own focus handling, so a selection written by the
 //    handler is not overwritten by Qt's select-all on Tab;
 //  - geklickt: on release of the left button, after Qt has placed the caret;
-//  - einfuegen: the whole text of a paste, where the paste starts (the Paste
-//    keys, the context menu's paste entry, the middle click on X11), before
-//    the box cuts it to its maximum length. It returns true when it took the
-//    text, whether it used it or refused it; otherwise the box pastes as usual.
+//  - beurteileEinfuegung and einfuegen: the whole text of a paste, where the
+//    paste starts (the Paste keys, the context menu's paste entry, the middle
+//    click on X11, a drop), before the box cuts it to its maximum length. The
+//    first says whether the window takes the text whole, refuses it, or leaves
+//    it to the box's own paste; it is asked while a drag passes over the box
+//    too, so that a refused text shows as refused before it is let go. The
+//    second takes a text that the first answered with Genommen.
+enum class Einfuegeantwort { Feld, Genommen, Verweigert };
+
 class Textfeld : public QLineEdit {
     Q_OBJECT
 
@@ -29,7 +34,8 @@ public:
     using QLineEdit::QLineEdit;
 
     std::function<void(std::int16_t& code)> zeichenFilter;
-    std::function<bool(const QString& text)> einfuegen;
+    std::function<Einfuegeantwort(const QString& text)> beurteileEinfuegung;
+    std::function<void(const QString& text)> einfuegen;
 
     // Selects up to n characters from the caret, as far as the text reaches.
     void waehleAbCursor(int n);
@@ -44,9 +50,17 @@ protected:
     void focusInEvent(QFocusEvent* ereignis) override;
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
     void contextMenuEvent(QContextMenuEvent* ereignis) override;
+    void dragEnterEvent(QDragEnterEvent* ereignis) override;
+    void dragMoveEvent(QDragMoveEvent* ereignis) override;
+    void dropEvent(QDropEvent* ereignis) override;
 
 private:
     bool nimmEinfuegung(QClipboard::Mode quelle);
+    bool nimm(const QString& text);
+    Einfuegeantwort antwortAuf(const QDropEvent& ereignis) const;
+    bool beantworteZug(QDragMoveEvent& ereignis) const;
+
+    Einfuegeantwort zug_ = Einfuegeantwort::Feld; // for the drag over the box, judged as it enters
 };
 
 // The character code of a key as a 16-bit signed number, 0 when the key

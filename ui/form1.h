@@ -67,7 +67,7 @@ private:
     void verbindeFelder();
     void txtip_Change();
     void txtip_Auswahl();
-    bool txtip_Einfuegen(const QString& text);
+    void txtip_Einfuegen(const QString& text);
     void txtbits_Change();
     void txtbits_KeyDown(int taste);
 

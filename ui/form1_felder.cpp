@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The octet fields and the bit-count field: they keep their texts in range by
-// rewriting them, then recalculate. A whole address pasted into an octet field
-// fills all four and, with a prefix, the options that show it.
+// rewriting them, then recalculate. A whole address pasted or dropped into an
+// octet field fills all four and, with a prefix, the options that show it.
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <algorithm>
@@ -50,6 +50,21 @@ bool nurZiffernIn(const QString& text)
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
+std::optional<EingefuegteAdresse> adresseIn(const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    return leseAdresse(std::string_view(utf8.constData(), std::size_t(utf8.size())));
+}
+
+// A whole address is the window's; digits alone are the field's own paste,
+// cut and corrected; anything else is refused whole.
+Einfuegeantwort beurteile(const QString& text)
+{
+    if (adresseIn(text))
+        return Einfuegeantwort::Genommen;
+    return nurZiffernIn(text) ? Einfuegeantwort::Feld : Einfuegeantwort::Verweigert;
+}
+
 } // namespace
 
 void Form1::verbindeFelder()
@@ -58,7 +73,8 @@ void Form1::verbindeFelder()
         feld->setValidator(new QRegularExpressionValidator(nurZiffern, feld));
         connect(feld, &QLineEdit::textChanged, this, &Form1::txtip_Change);
         connect(feld, &Textfeld::geklickt, this, &Form1::txtip_Auswahl);
-        feld->einfuegen = [this](const QString& text) { return txtip_Einfuegen(text); };
+        feld->beurteileEinfuegung = beurteile;
+        feld->einfuegen = [this](const QString& text) { txtip_Einfuegen(text); };
         connect(feld, &Textfeld::fokusErhalten, this, [this, feld](Qt::FocusReason grund) {
             if (zurueckVomMenue(grund))
                 return;
@@ -108,19 +124,18 @@ void Form1::txtip_Auswahl()
         feld->waehleAbCursor(3);
 }
 
-bool Form1::txtip_Einfuegen(const QString& text)
+void Form1::txtip_Einfuegen(const QString& text)
 {
-    const QByteArray utf8 = text.toUtf8();
-    const auto adresse = leseAdresse(std::string_view(utf8.constData(), std::size_t(utf8.size())));
+    const auto adresse = adresseIn(text);
     if (!adresse)
-        return !nurZiffernIn(text); // digits alone are the field's own paste, cut and corrected
+        return;
 
     // Field by field, as typed octets arrive: each raises its Change, which
     // also switches the address part to the new class's.
     for (std::size_t i = 0; i < txtip_.size(); ++i)
         txtip_[i]->setText(QString::number(adresse->oktette[i]));
     if (!adresse->praefix)
-        return true;
+        return;
 
     // Then the choices a user would make by hand for the prefix, in the same
     // controls, so the window ends as it would after them.
@@ -129,7 +144,6 @@ bool Form1::txtip_Einfuegen(const QString& text)
     option1_[static_cast<std::size_t>(wahl.netzart)]->click();
     if (wahl.bits)
         txtbits_->setText(QString::number(*wahl.bits));
-    return true;
 }
 
 void Form1::txtbits_Change()

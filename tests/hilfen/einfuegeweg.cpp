@@ -4,8 +4,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QTest>
 
 namespace {
@@ -57,6 +59,8 @@ QString wegName(Einfuegeweg weg)
         return QStringLiteral("context menu");
     case Einfuegeweg::Mittelklick:
         return QStringLiteral("middle click");
+    case Einfuegeweg::Ablegen:
+        return QStringLiteral("drag and drop");
     }
     return QString();
 }
@@ -85,6 +89,28 @@ bool fuegeEin(QLineEdit* feld, const QString& text, Einfuegeweg weg, QPoint wo)
         ablage->setText(text, QClipboard::Selection);
         QTest::mouseClick(feld->window()->windowHandle(), Qt::MiddleButton, {}, feld->mapTo(feld->window(), wo));
         return true;
+    case Einfuegeweg::Ablegen:
+        legeAb(feld, text, wo);
+        return true;
     }
     return false;
+}
+
+bool legeAb(QLineEdit* feld, const QString& text, QPoint wo)
+{
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal != feld->window())
+        return false;
+    QMimeData daten;
+    daten.setText(text);
+    const Qt::DropActions wie = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent hinein(wo, wie, &daten, Qt::LeftButton, Qt::ShiftModifier); // Shift: move
+    QApplication::sendEvent(feld, &hinein);
+    if (!hinein.isAccepted())
+        return false;
+    QDragMoveEvent ueber(wo, wie, &daten, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(feld, &ueber);
+    QDropEvent ab(wo, wie, &daten, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(feld, &ab);
+    return ab.isAccepted() && ab.dropAction() == Qt::MoveAction;
 }

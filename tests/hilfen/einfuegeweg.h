@@ -13,6 +13,7 @@ enum class Einfuegeweg {
     UmschaltEinfg, // Shift+Insert, to whatever has the focus
     Kontextmenue,  // a right click on the field, then "Einfügen" in its menu
     Mittelklick,   // the X11 selection, by the middle button on the field
+    Ablegen,       // dragged from another program and dropped on the field
 };
 
 QString wegName(Einfuegeweg weg);
@@ -21,3 +22,8 @@ QString wegName(Einfuegeweg weg);
 // paste with the middle button. The mouse ways click at wo in feld (its
 // centre by default); the key ways ignore feld and go to the focus.
 bool fuegeEin(QLineEdit* feld, const QString& text, Einfuegeweg weg, QPoint wo = QPoint(-1, -1));
+
+// Drops text at wo in feld as Qt delivers a drag from outside: enter, move,
+// drop, none of it to a window that a modal one blocks. True when the field
+// accepted the drop, so that a source that moves its text would delete it.
+bool legeAb(QLineEdit* feld, const QString& text, QPoint wo);

@@ -102,14 +102,14 @@ void Lauf::bewegeMaus(QWidget* flaeche)
 void Lauf::fuegeEin(QWidget* fenster)
 {
     const QString text = wuerfel_.promille(500) ? wuerfel_.adresstext() : wuerfel_.text();
-    auto weg = Einfuegeweg(wuerfel_.unter(4));
+    auto weg = Einfuegeweg(wuerfel_.unter(5));
     if (weg == Einfuegeweg::Mittelklick && !QGuiApplication::clipboard()->supportsSelection())
         weg = Einfuegeweg::Kontextmenue; // offscreen has no X11 selection
     // The keys paste into whatever has the focus; the mouse into the field it
     // points at.
     QWidget* ziel = QApplication::focusWidget();
     QPoint wo;
-    if (weg == Einfuegeweg::Kontextmenue || weg == Einfuegeweg::Mittelklick) {
+    if (weg == Einfuegeweg::Kontextmenue || weg == Einfuegeweg::Mittelklick || weg == Einfuegeweg::Ablegen) {
         const QList<QLineEdit*> alle = felder(fenster);
         ziel = alle.at(wuerfel_.unter(int(alle.size())));
         wo = QPoint(wuerfel_.unter(ziel->width()), wuerfel_.unter(ziel->height()));

@@ -3,14 +3,14 @@
 
 #include <QByteArray>
 #include <QString>
+#include <climits>
 #include <functional>
 #include <optional>
 
+class QAbstractItemModel;
 class QWidget;
 
 namespace netzplaner {
-
-class Netzliste;
 
 // Asks for the file to save to: the full path, or empty when the user cancelled.
 using Dateiwahl = std::function<QString(QWidget* eltern, const QString& vorschlag)>;
@@ -23,8 +23,19 @@ QString frageCsvDatei(QWidget* eltern, const QString& vorschlag);
 // the target only once it is complete. Gives the German reason if it failed.
 std::optional<QString> schreibeGanz(const QString& pfad, const QByteArray& inhalt);
 
-// The whole list as CSV (";" between fields, "\r\n" after every line, UTF-8),
-// into the file that wahl names; a failure is told in a German message box.
-void speichereAlsCsv(QWidget* fenster, const Netzliste& liste, const Dateiwahl& wahl);
+// "„/home/anna/netze.csv“", as messages name a file.
+QString dateiname(const QString& pfad);
+
+// The table (its first höchstens rows) as German spreadsheets open it: ";"
+// between fields, "\r\n" after every line, UTF-8 behind a byte order mark.
+QByteArray alsCsv(const QAbstractItemModel& modell, int hoechstensZeilen = INT_MAX);
+
+// Asks for the file with wahl and saves the table there as CSV; a failure is
+// told in a German message box titled as the window is.
+void speichereAlsCsv(QWidget* fenster, const QAbstractItemModel& modell, const QString& vorschlag,
+                     const Dateiwahl& wahl, int hoechstensZeilen = INT_MAX);
+
+// A warning box that shows the user's text as it is, never as markup.
+void warne(QWidget* fenster, const QString& text, const QString& genauer = {});
 
 } // namespace netzplaner

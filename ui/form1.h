@@ -36,6 +36,10 @@ public:
     // From one octet column to the next, in twips.
     static constexpr int spaltenabstand = 720;
 
+    // Opens a plan file in the address plan, as the command line asks; a file
+    // it refuses is told in a message box.
+    void oeffnePlandatei(const QString& pfad);
+
     static const QString herstellerAdresse;
     static const QString zweiteAdresse;
     static const QString infoText;

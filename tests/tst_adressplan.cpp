@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "calc/adressplan.h"
+#include "calc/bedarfcsv.h"
 
 using namespace netzplaner;
 
@@ -36,6 +37,8 @@ private slots:
     void leseNetz();
     void leseHosts_data();
     void leseHosts();
+    void leseBedarfCsv_data();
+    void leseBedarfCsv();
 };
 
 void TstAdressplan::plane_data()
@@ -185,6 +188,43 @@ void TstAdressplan::leseHosts()
 
     const auto hosts = netzplaner::leseHosts(text.toStdString());
     QCOMPARE(!hosts ? QStringLiteral("nein") : !*hosts ? QStringLiteral("leer") : QString::number(**hosts), erwartet);
+}
+
+void TstAdressplan::leseBedarfCsv_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("erwartet"); // "Name=hosts" joined by "|", or the refusal
+
+    QTest::newRow("semicolon, BOM, header") << QByteArray("\xEF\xBB\xBFName;Hosts\r\nBüro;20\r\nReserve;\r\n")
+                                            << "Büro=20|Reserve=";
+    QTest::newRow("comma, Windows-1252") << QByteArray("B\xFCro,20\nK\x80" "che,5\n") << "Büro=20|K€che=5";
+    QTest::newRow("tab, pasted") << QByteArray("Vertrieb\t200\nLabor, Keller\t50") << "Vertrieb=200|Labor, Keller=50";
+    QTest::newRow("quotes") << QByteArray("\"Lager; \"\"Nord\"\"\" ;30") << "Lager; \"Nord\"=30";
+    QTest::newRow("empty lines, CR, blanks") << QByteArray(" a ; 1 \r\r;;\rb;2;;") << "a=1|b=2";
+    QTest::newRow("names only") << QByteArray("Vertrieb\nLabor\n") << "Vertrieb=|Labor=";
+    QTest::newRow("not a number") << QByteArray("Name;Hosts\nBüro;zwanzig")
+                                  << "Zeile 2: Hosts muss eine ganze Zahl von 1 bis 2147483646 sein";
+    QTest::newRow("zero is no header") << QByteArray("a;0") << "Zeile 1: Hosts muss eine ganze Zahl von 1 bis 2147483646 sein";
+    QTest::newRow("open quote") << QByteArray("a;1\n\n\"b;2") << "Zeile 3: ein Anführungszeichen wird nicht geschlossen";
+    QTest::newRow("text after quote") << QByteArray("\"a\"x;1")
+                                      << "Zeile 1: nach dem schließenden Anführungszeichen muss das Trennzeichen folgen";
+    QTest::newRow("three fields") << QByteArray("a;1;2") << "Zeile 1: mehr als zwei Felder, erwartet sind Name und Hosts";
+}
+
+void TstAdressplan::leseBedarfCsv()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, erwartet);
+
+    const auto gelesen = netzplaner::leseBedarfCsv(std::string_view(csv.constData(), std::size_t(csv.size())));
+    if (const auto* fehler = std::get_if<std::string>(&gelesen))
+        QCOMPARE(alsQString(*fehler), erwartet);
+    else {
+        QStringList zeilen;
+        for (const Bedarf& b : std::get<std::vector<Bedarf>>(gelesen))
+            zeilen << alsQString(b.name) + QLatin1Char('=') + (b.hosts ? QString::number(*b.hosts) : QString());
+        QCOMPARE(zeilen.join(QLatin1Char('|')), erwartet);
+    }
 }
 
 QTEST_GUILESS_MAIN(TstAdressplan)

@@ -6,13 +6,17 @@
 
 namespace netzplaner {
 
+// A CIDR block: its first address and its prefix length (0..32).
 struct Block {
     std::uint32_t netz;
     int praefix;
+
+    bool operator==(const Block&) const = default;
 };
 
-// The fewest CIDR blocks that cover exactly erste..letzte (inclusive, within
-// 0 .. 2^32-1), in address order.
+// The fewest CIDR blocks that hold exactly the addresses erste..letzte, both
+// included, in address order. The bounds are 64-bit so that the whole space,
+// 0..2^32-1, needs no special case; erste > letzte or letzte >= 2^32 gives none.
 std::vector<Block> bloeckeVon(std::uint64_t erste, std::uint64_t letzte);
 
 } // namespace netzplaner

@@ -3,6 +3,7 @@
 #include "calc/adressplan.h"
 
 #include "calc/einfuegen.h"
+#include "calc/netzzeile.h"
 #include "calc/zeichen.h"
 
 namespace netzplaner {
@@ -56,7 +57,7 @@ std::variant<Netzangabe, std::string> leseNetz(std::string_view text)
 
 std::string netzText(const Netzangabe& netz)
 {
-    return adressText(netz.netz) + '/' + std::to_string(netz.praefix);
+    return cidrText(netz.netz, netz.praefix);
 }
 
 std::optional<std::optional<std::uint32_t>> leseHosts(std::string_view text)

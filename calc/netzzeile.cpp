@@ -3,6 +3,11 @@
 
 namespace netzplaner {
 
+std::string cidrText(Adresse netz, int praefix)
+{
+    return adressText(netz) + '/' + std::to_string(praefix);
+}
+
 Netzzellen netzzellen(Adresse adresse, int praefix)
 {
     const Adresse netz = adresse & maske(praefix);
@@ -10,7 +15,7 @@ Netzzellen netzzellen(Adresse adresse, int praefix)
     // RFC 3021: a /31 link has no room for net and broadcast address, both
     // are hosts; a /32 is the one host itself.
     const bool mitBroadcast = praefix < 31;
-    return {adressText(netz) + '/' + std::to_string(praefix), adressText(mitBroadcast ? netz + 1 : netz),
+    return {cidrText(netz, praefix), adressText(mitBroadcast ? netz + 1 : netz),
             adressText(mitBroadcast ? broadcast - 1 : broadcast),
             mitBroadcast ? adressText(broadcast) : std::string("entfällt"),
             std::to_string(mitBroadcast ? netzgroesse(praefix) - 2 : netzgroesse(praefix))};

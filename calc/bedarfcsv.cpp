@@ -11,12 +11,15 @@ namespace {
 
 using Felder = std::vector<std::string>;
 
+// Blanks and tabs around a field; a tab that separates never gets this far.
+constexpr std::string_view blanks = " \t";
+
 std::string_view ohneBlanks(std::string_view text)
 {
-    const auto anfang = text.find_first_not_of(' ');
+    const auto anfang = text.find_first_not_of(blanks);
     if (anfang == std::string_view::npos)
         return {};
-    return text.substr(anfang, text.find_last_not_of(' ') - anfang + 1);
+    return text.substr(anfang, text.find_last_not_of(blanks) - anfang + 1);
 }
 
 // Splits one line; a quoted field must close on its line, since a
@@ -26,7 +29,7 @@ std::variant<Felder, std::string> felderVon(std::string_view zeile, char trenner
     Felder felder;
     std::size_t i = 0;
     while (true) {
-        while (i < zeile.size() && zeile[i] == ' ')
+        while (i < zeile.size() && zeile[i] != trenner && blanks.find(zeile[i]) != std::string_view::npos)
             ++i;
         std::string feld;
         if (i < zeile.size() && zeile[i] == '"') {
@@ -40,7 +43,7 @@ std::variant<Felder, std::string> felderVon(std::string_view zeile, char trenner
                     break;
                 feld += '"';
             }
-            while (++i < zeile.size() && zeile[i] == ' ') { }
+            while (++i < zeile.size() && zeile[i] != trenner && blanks.find(zeile[i]) != std::string_view::npos) { }
             if (i < zeile.size() && zeile[i] != trenner)
                 return std::string("nach dem schließenden Anführungszeichen muss das Trennzeichen folgen");
         } else {
@@ -55,12 +58,21 @@ std::variant<Felder, std::string> felderVon(std::string_view zeile, char trenner
     }
 }
 
+// A separator inside quotes is part of a name and tells nothing.
 char trennerVon(const std::vector<std::string_view>& zeilen)
 {
-    for (const std::string_view zeile : zeilen)
-        for (const char trenner : {'\t', ';', ','})
-            if (zeile.find(trenner) != std::string_view::npos)
-                return trenner;
+    for (const std::string_view zeile : zeilen) {
+        bool zitiert = false;
+        char gefunden = 0;
+        for (const char c : zeile) {
+            if (c == '"')
+                zitiert = !zitiert;
+            else if (!zitiert && (c == '\t' || (c == ';' && gefunden != '\t') || (c == ',' && !gefunden)))
+                gefunden = c;
+        }
+        if (gefunden)
+            return gefunden;
+    }
     return ';';
 }
 
@@ -83,8 +95,6 @@ std::optional<std::string> leseZeile(std::string_view zeile, char trenner, bool 
     if (auto* fehler = std::get_if<std::string>(&zerlegt))
         return std::move(*fehler);
     Felder& felder = std::get<Felder>(zerlegt);
-    if (std::all_of(felder.begin(), felder.end(), [](const std::string& f) { return f.empty(); }))
-        return std::nullopt;
     if (std::any_of(felder.begin() + std::min<std::ptrdiff_t>(2, std::ssize(felder)), felder.end(),
                     [](const std::string& f) { return !f.empty(); }))
         return std::string("mehr als zwei Felder, erwartet sind Name und Hosts");
@@ -94,7 +104,9 @@ std::optional<std::string> leseZeile(std::string_view zeile, char trenner, bool 
     const auto hosts = leseHosts(hostsfeld);
     if (!hosts)
         return std::string(hostsFehler());
-    bedarf.push_back({std::move(felder[0]), *hosts});
+    // Quoted empty fields make an empty row too.
+    if (!felder[0].empty() || *hosts)
+        bedarf.push_back({std::move(felder[0]), *hosts});
     return std::nullopt;
 }
 
@@ -115,7 +127,7 @@ std::variant<std::vector<Bedarf>, std::string> leseBedarfCsv(std::string_view by
     bool ersteZeile = true;
     for (std::size_t i = 0; i < zeilen.size(); ++i) {
         // A spreadsheet writes its empty rows as separators only.
-        if (zeilen[i].find_first_not_of(std::string{' ', trenner}) == std::string_view::npos)
+        if (zeilen[i].find_first_not_of(std::string(blanks) + trenner) == std::string_view::npos)
             continue;
         if (auto fehler = leseZeile(zeilen[i], trenner, ersteZeile, bedarf))
             return "Zeile " + std::to_string(i + 1) + ": " + *fehler;

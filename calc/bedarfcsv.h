@@ -14,7 +14,7 @@ namespace netzplaner {
 // lines "Name;Hosts", the separator ";", "," or a tab as the first line that
 // has one shows (a tab first, then ";"). The first line is a header when its
 // Hosts field holds no digit. Fields may be quoted, a quote inside doubled;
-// blanks around unquoted fields are dropped. UTF-8 with or without BOM,
+// blanks and tabs around fields are dropped. UTF-8 with or without BOM,
 // otherwise Windows-1252. Lines of empty fields are skipped, an empty Hosts
 // field is a requirement not planned yet. One bad line refuses the whole
 // input: "Zeile 4: ..." names it and the fault.

@@ -199,7 +199,8 @@ void TstAdressplan::leseBedarfCsv_data()
                                             << "Büro=20|Reserve=";
     QTest::newRow("comma, Windows-1252") << QByteArray("B\xFCro,20\nK\x80" "che,5\n") << "Büro=20|K€che=5";
     QTest::newRow("tab, pasted") << QByteArray("Vertrieb\t200\nLabor, Keller\t50") << "Vertrieb=200|Labor, Keller=50";
-    QTest::newRow("quotes") << QByteArray("\"Lager; \"\"Nord\"\"\" ;30") << "Lager; \"Nord\"=30";
+    // Separators inside quotes belong to the name and choose no separator.
+    QTest::newRow("quotes") << QByteArray("\"Lager;\t\"\"Nord\"\"\" ;30") << "Lager;\t\"Nord\"=30";
     QTest::newRow("empty lines, CR, blanks") << QByteArray(" a ; 1 \r\r;;\rb;2;;") << "a=1|b=2";
     QTest::newRow("names only") << QByteArray("Vertrieb\nLabor\n") << "Vertrieb=|Labor=";
     QTest::newRow("not a number") << QByteArray("Name;Hosts\nBüro;zwanzig")

@@ -126,6 +126,19 @@ std::string zahlAlsText(double zahl)
     return std::string(puffer, ende);
 }
 
+std::string mitTausenderpunkten(std::uint64_t zahl)
+{
+    std::string ziffern = std::to_string(zahl);
+    for (auto stelle = static_cast<std::ptrdiff_t>(ziffern.size()) - 3; stelle > 0; stelle -= 3)
+        ziffern.insert(static_cast<std::size_t>(stelle), 1, '.');
+    return ziffern;
+}
+
+std::string prozentText(std::uint64_t teil, std::uint64_t ganzes)
+{
+    return std::to_string((200 * teil + ganzes) / (2 * ganzes)) + " %";
+}
+
 bool sortiertVor(std::string_view text, std::string_view anderer)
 {
     // char_traits<char> compares as unsigned char.

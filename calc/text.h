@@ -16,6 +16,11 @@ std::optional<std::uint8_t> textZuByte(std::string_view text);
 // The shortest decimal text of a number: "7", "255", "16777214", "-1.5".
 std::string zahlAlsText(double zahl);
 
+// German thousands dots: "1.536", "4.294.967.296".
+std::string mitTausenderpunkten(std::uint64_t zahl);
+// 100 * teil / ganzes (ganzes above 0, both below 2^56), a half rounded up: "79 %".
+std::string prozentText(std::uint64_t teil, std::uint64_t ganzes);
+
 // Character-code order (UTF-8 byte order equals code point order); a text
 // sorts before a longer one that begins with it. Deliberately not numeric:
 // "10" sorts before "7".

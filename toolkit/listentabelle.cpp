@@ -17,14 +17,19 @@ void richteListentabelleEin(QTableView* tabelle)
     tabelle->setTabKeyNavigation(false);
     // Every list numbers its rows itself, where it needs numbers.
     tabelle->verticalHeader()->hide();
+    richteZeilenhoeheEin(tabelle);
+    tabelle->horizontalHeader()->setHighlightSections(false);
+    tabelle->horizontalHeader()->setStretchLastSection(true);
+}
+
+void richteZeilenhoeheEin(QTableView* tabelle)
+{
     tabelle->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     // The style's rows are sized for touch, about twice a line of text: a
     // line, the item view's margins above and below and the grid line.
     const int rand = tabelle->style()->pixelMetric(QStyle::PM_FocusFrameVMargin, nullptr, tabelle) + 1;
     tabelle->verticalHeader()->setMinimumSectionSize(0);
     tabelle->verticalHeader()->setDefaultSectionSize(tabelle->fontMetrics().height() + 2 * rand + 1);
-    tabelle->horizontalHeader()->setHighlightSections(false);
-    tabelle->horizontalHeader()->setStretchLastSection(true);
 }
 
 } // namespace netzplaner

@@ -12,4 +12,7 @@ namespace netzplaner {
 // room left.
 void richteListentabelleEin(QTableView* tabelle);
 
+// Rows one line high, all alike, for a table that is edited too.
+void richteZeilenhoeheEin(QTableView* tabelle);
+
 } // namespace netzplaner

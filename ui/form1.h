@@ -17,6 +17,7 @@ class QTimer;
 
 namespace netzplaner {
 
+class AdressplanFenster;
 class NetzlistenFenster;
 class Textfeld;
 
@@ -46,6 +47,7 @@ public:
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
 
 private:
     // Layout (form1_aufbau.cpp).
@@ -91,6 +93,12 @@ private:
     // that what the user entered is there again (form1_extras.cpp).
     void zeigeNeben(QWidget* fenster, bool neu);
 
+    // The address plan (form1_adressplan.cpp). The program ends only once the
+    // plan's unsaved changes are saved or let go.
+    void plan_Click();
+    AdressplanFenster* adressplan();
+    bool darfEnden();
+
     Berechnung berechnung_;
     std::uint8_t zaehler_ = 0;
 
@@ -109,7 +117,8 @@ private:
     std::array<QLabel*, 2> image1_{};
     QWidget* flaeche_ = nullptr; // the client area
     QTimer* timer1_ = nullptr;
-    QPointer<NetzlistenFenster> netzliste_; // null until opened, and once closed
+    QPointer<NetzlistenFenster> netzliste_;   // null until opened, and once closed
+    AdressplanFenster* adressplan_ = nullptr; // made on first use, then only hidden
 };
 
 } // namespace netzplaner

@@ -109,9 +109,13 @@ void Form1::baueMenue()
     plan->setObjectName(QStringLiteral("plan"));
 
     connect(info, &QAction::triggered, this, &Form1::info_Click);
-    connect(end, &QAction::triggered, this, [] { QCoreApplication::quit(); });
+    connect(end, &QAction::triggered, this, [this] {
+        if (darfEnden())
+            QCoreApplication::quit();
+    });
     connect(change, &QAction::triggered, this, &Form1::change_Click);
     connect(liste, &QAction::triggered, this, &Form1::liste_Click);
+    connect(plan, &QAction::triggered, this, &Form1::plan_Click);
 }
 
 void Form1::baueEingabezeile(QWidget* flaeche)

@@ -1,0 +1,274 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "adressplan/adressplanfenster.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QUndoStack>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "adressplan/bedarfsmodell.h"
+#include "adressplan/bedarfstabelle.h"
+#include "adressplan/befehle.h"
+#include "adressplan/dateidialog.h"
+#include "adressplan/planmodell.h"
+#include "toolkit/bilder.h"
+#include "toolkit/listentabelle.h"
+#include "toolkit/tabellenkopie.h"
+#include "toolkit/zugaenglichkeit.h"
+
+namespace netzplaner {
+namespace {
+
+QPushButton* knopf(QWidget* eltern, const char* name, const QString& text, QAction* aktion)
+{
+    auto* k = new QPushButton(text, eltern);
+    k->setObjectName(QLatin1String(name));
+    QObject::connect(k, &QPushButton::clicked, aktion, &QAction::trigger);
+    return k;
+}
+
+QAction* aktion(QWidget* fenster, const char* name, const QString& text, const QKeySequence& taste = {})
+{
+    auto* a = new QAction(text, fenster);
+    a->setObjectName(QLatin1String(name));
+    a->setShortcut(taste);
+    return a;
+}
+
+} // namespace
+
+AdressplanFenster::AdressplanFenster(const QString& netz, QWidget* hauptfenster)
+    : QMainWindow(hauptfenster, Qt::Window)
+    , dateiwahl(frageDatei)
+    , stapel_(new QUndoStack(this))
+    , bedarf_(new Bedarfsmodell(stapel_, this))
+    , plan_(new Planmodell(this))
+    , netzText_(netz)
+{
+    setObjectName(QStringLiteral("adressplan"));
+    setWindowIcon(fenstersymbol());
+    baueFlaeche();
+    baueMenue();
+    benenneSteuerelemente();
+    legeSpaltenFest();
+
+    txtnetz_->setText(netz);
+    connect(txtnetz_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        stapel_->push(new WertAendern<QString>([this](const QString& t) { setzeNetz(t); }, netzText_, text,
+                                               QStringLiteral("Netz ändern"), 1));
+    });
+    connect(rfc3021_, &QCheckBox::clicked, this, [this](bool an) {
+        stapel_->push(new WertAendern<bool>([this](const bool& b) { setzeRfc3021(b); }, !an, an,
+                                            QStringLiteral("RFC 3021 umschalten")));
+    });
+    // Once a step, however many rows it changed.
+    connect(stapel_, &QUndoStack::indexChanged, this, &AdressplanFenster::neuPlanen);
+    connect(stapel_, &QUndoStack::cleanChanged, this, [this](bool sauber) { setWindowModified(!sauber); });
+    connect(bedarf_, &Bedarfsmodell::abgelehnt, lblmeldung_, &QLabel::setText);
+    connect(planTabelle_, &QTableView::activated, this, &AdressplanFenster::zeigeGeplantesNetz);
+
+    schreibeTitel();
+    neuPlanen();
+    txtnetz_->setFocus();
+}
+
+void AdressplanFenster::baueFlaeche()
+{
+    auto* flaeche = new QWidget(this);
+    setCentralWidget(flaeche);
+
+    txtnetz_ = new QLineEdit(flaeche);
+    txtnetz_->setObjectName(QStringLiteral("txtnetz"));
+    // Ctrl+Z and Ctrl+Y are the plan's undo, not the line's own.
+    txtnetz_->installEventFilter(this);
+    auto* netzTitel = new QLabel(QStringLiteral("&Netz:"), flaeche);
+    netzTitel->setBuddy(txtnetz_);
+
+    bedarfTabelle_ = new Bedarfstabelle(flaeche);
+    bedarfTabelle_->setObjectName(QStringLiteral("bedarf"));
+    bedarfTabelle_->setModel(bedarf_);
+    bedarfTabelle_->setTabKeyNavigation(false);
+    richteZeilenhoeheEin(bedarfTabelle_);
+    bedarfTabelle_->horizontalHeader()->setStretchLastSection(false);
+    bedarfTabelle_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    auto* bedarfTitel = new QLabel(QStringLiteral("Bedar&f:"), flaeche);
+    bedarfTitel->setBuddy(bedarfTabelle_);
+
+    rfc3021_ = new QCheckBox(QStringLiteral("/31 und /32 für Verbindungsnetze (RFC 3021)"), flaeche);
+    rfc3021_->setObjectName(QStringLiteral("rfc3021"));
+
+    planTabelle_ = new QTableView(flaeche);
+    planTabelle_->setObjectName(QStringLiteral("plan"));
+    planTabelle_->setModel(plan_);
+    richteListentabelleEin(planTabelle_);
+    macheZeilenKopierbar(planTabelle_);
+    auto* planTitel = new QLabel(QStringLiteral("&Plan:"), flaeche);
+    planTitel->setBuddy(planTabelle_);
+
+    lblmeldung_ = new QLabel(flaeche);
+    lblmeldung_->setObjectName(QStringLiteral("lblmeldung"));
+    // Names and file names are the user's: never read as markup.
+    lblmeldung_->setTextFormat(Qt::PlainText);
+    lblmeldung_->setWordWrap(true);
+    lblmeldung_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* netzZeile = new QHBoxLayout;
+    netzZeile->addWidget(netzTitel);
+    netzZeile->addWidget(txtnetz_, 1);
+    auto* links = new QVBoxLayout;
+    links->addWidget(bedarfTitel);
+    links->addWidget(bedarfTabelle_, 1);
+    knoepfe_ = new QGridLayout;
+    links->addLayout(knoepfe_);
+    links->addWidget(rfc3021_);
+    auto* rechts = new QVBoxLayout;
+    rechts->addWidget(planTitel);
+    rechts->addWidget(planTabelle_, 1);
+    auto* mitte = new QHBoxLayout;
+    mitte->addLayout(links, 0);
+    mitte->addLayout(rechts, 1);
+    auto* stapel = new QVBoxLayout(flaeche);
+    stapel->addLayout(netzZeile);
+    stapel->addLayout(mitte, 1);
+    stapel->addWidget(lblmeldung_);
+}
+
+void AdressplanFenster::baueMenue()
+{
+    QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
+    QAction* oeffnen = aktion(this, "oeffnen", QStringLiteral("Ö&ffnen…"), QKeySequence::Open);
+    QAction* speichernA = aktion(this, "speichern", QStringLiteral("&Speichern"), QKeySequence::Save);
+    QAction* unter = aktion(this, "speichernunter", QStringLiteral("Speichern &unter…"),
+                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    QAction* importA = aktion(this, "importieren", QStringLiteral("Bedarf aus CSV &importieren…"));
+    QAction* exportA = aktion(this, "exportieren", QStringLiteral("Plan als CSV &exportieren…"));
+    QAction* schliessen = aktion(this, "schliessen", QStringLiteral("Schl&ießen"), QKeySequence::Close);
+    datei->addActions({oeffnen, speichernA, unter});
+    datei->addSeparator();
+    datei->addActions({importA, exportA});
+    datei->addSeparator();
+    datei->addAction(schliessen);
+    connect(oeffnen, &QAction::triggered, this, &AdressplanFenster::oeffnenFragen);
+    connect(speichernA, &QAction::triggered, this, &AdressplanFenster::speichern);
+    connect(unter, &QAction::triggered, this, &AdressplanFenster::speichernUnter);
+    connect(importA, &QAction::triggered, this, &AdressplanFenster::importieren);
+    connect(exportA, &QAction::triggered, this, &AdressplanFenster::exportieren);
+    connect(schliessen, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* bearbeiten = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+    bearbeiten->setObjectName(QStringLiteral("bearbeiten"));
+    QAction* rueck = stapel_->createUndoAction(this, QStringLiteral("&Rückgängig"));
+    rueck->setObjectName(QStringLiteral("rueckgaengig"));
+    rueck->setShortcut(QKeySequence::Undo);
+    QAction* wieder = stapel_->createRedoAction(this, QStringLiteral("&Wiederholen"));
+    wieder->setObjectName(QStringLiteral("wiederholen"));
+    wieder->setShortcuts(QKeySequence::keyBindings(QKeySequence::Redo) << QKeySequence(Qt::CTRL | Qt::Key_Y));
+    bearbeiten->addActions({rueck, wieder});
+    bearbeiten->addSeparator();
+
+    // The table's own keys act on the table alone: an editor open in a cell
+    // keeps Insert, Delete and Ctrl+V for its text.
+    const auto tabellenAktion = [this, bearbeiten](const char* name, const QString& text, const QKeySequence& taste) {
+        QAction* a = aktion(this, name, text, taste);
+        a->setShortcutContext(Qt::WidgetShortcut);
+        bedarfTabelle_->addAction(a);
+        bearbeiten->addAction(a);
+        return a;
+    };
+    QAction* neu = tabellenAktion("zeilehinzufuegen", QStringLiteral("Zeile &hinzufügen"), Qt::Key_Insert);
+    // From the net's field too: a new plan starts with its net and a row.
+    neu->setShortcutContext(Qt::WindowShortcut);
+    QAction* weg = tabellenAktion("zeilenentfernen", QStringLiteral("Zeilen &entfernen"), Qt::Key_Delete);
+    QAction* hoch = tabellenAktion("nachoben", QStringLiteral("Nach &oben"), QKeySequence(Qt::CTRL | Qt::Key_Up));
+    QAction* runter = tabellenAktion("nachunten", QStringLiteral("Nach &unten"), QKeySequence(Qt::CTRL | Qt::Key_Down));
+    QAction* einfuegen = tabellenAktion("zeileneinfuegen", QStringLiteral("Zeilen ein&fügen"), QKeySequence::Paste);
+    bedarfTabelle_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(neu, &QAction::triggered, this, &AdressplanFenster::zeileHinzufuegen);
+    connect(weg, &QAction::triggered, this, &AdressplanFenster::zeilenEntfernen);
+    connect(hoch, &QAction::triggered, this, [this] { verschiebe(-1); });
+    connect(runter, &QAction::triggered, this, [this] { verschiebe(+1); });
+    connect(einfuegen, &QAction::triggered, this, &AdressplanFenster::fuegeZeilenEin);
+
+    auto* flaeche = centralWidget();
+    knoepfe_->addWidget(knopf(flaeche, "hinzufuegen", QStringLiteral("Zeile &hinzufügen"), neu), 0, 0);
+    knoepfe_->addWidget(knopf(flaeche, "entfernen", QStringLiteral("Zeilen &entfernen"), weg), 0, 1);
+    knoepfe_->addWidget(knopf(flaeche, "hoch", QStringLiteral("Nach &oben"), hoch), 1, 0);
+    knoepfe_->addWidget(knopf(flaeche, "runter", QStringLiteral("Nach &unten"), runter), 1, 1);
+}
+
+void AdressplanFenster::benenneSteuerelemente()
+{
+    const auto k = [this](const char* name) { return findChild<QWidget*>(QLatin1String(name)); };
+    benenneFuerScreenreader({
+        {txtnetz_, QStringLiteral("Zu teilendes Netz")},
+        {bedarfTabelle_, QStringLiteral("Bedarf: Name und Hosts je Zeile")},
+        {rfc3021_, QStringLiteral("/31 und /32 für Verbindungsnetze nach RFC 3021")},
+        {planTabelle_, QStringLiteral("Adressplan")},
+        {lblmeldung_, QStringLiteral("Meldung")},
+        {k("hinzufuegen"), QStringLiteral("Zeile hinzufügen")},
+        {k("entfernen"), QStringLiteral("Gewählte Zeilen entfernen")},
+        {k("hoch"), QStringLiteral("Gewählte Zeilen nach oben")},
+        {k("runter"), QStringLiteral("Gewählte Zeilen nach unten")},
+    });
+}
+
+void AdressplanFenster::legeSpaltenFest()
+{
+    // Every address column holds its widest text; the table shows them whole.
+    const QFontMetrics masse(planTabelle_->font());
+    const int rand = 2 * planTabelle_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+    const std::array<const char*, planspalten> muster = {"0000",
+                                                         "Name des Netzes",
+                                                         "0000000000",
+                                                         "000.000.000.000/00",
+                                                         "000.000.000.000",
+                                                         "000.000.000.000",
+                                                         "000.000.000.000",
+                                                         "000.000.000.000",
+                                                         "0000000000",
+                                                         "Auslastung"};
+    int breite = 2 * planTabelle_->frameWidth() + planTabelle_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    for (int i = 0; i < planspalten; ++i) {
+        const int spalte = std::max(masse.horizontalAdvance(QLatin1String(muster[std::size_t(i)])) + rand,
+                                    planTabelle_->horizontalHeader()->sectionSizeHint(i));
+        planTabelle_->horizontalHeader()->resizeSection(i, spalte);
+        breite += spalte;
+    }
+    planTabelle_->setMinimumWidth(std::min(breite, 900));
+    bedarfTabelle_->setMinimumWidth(
+        QFontMetrics(bedarfTabelle_->font()).horizontalAdvance(QStringLiteral("Name des Netzes 0000000000")) + 40);
+    resize(sizeHint().expandedTo(QSize(breite + bedarfTabelle_->minimumWidth() + 60, 480)));
+}
+
+void AdressplanFenster::keyPressEvent(QKeyEvent* ereignis)
+{
+    // Closing only hides the window, which is not destroyed: the plan is
+    // there again at the next opening, and unsaved changes are asked about
+    // when the program ends.
+    if (ereignis->key() == Qt::Key_Escape && ereignis->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QMainWindow::keyPressEvent(ereignis);
+}
+
+bool AdressplanFenster::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    if (objekt == txtnetz_ && ereignis->type() == QEvent::ShortcutOverride) {
+        auto* taste = static_cast<QKeyEvent*>(ereignis);
+        if (taste->matches(QKeySequence::Undo) || taste->matches(QKeySequence::Redo)
+            || taste->keyCombination() == QKeyCombination(Qt::CTRL | Qt::Key_Y)) {
+            ereignis->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(objekt, ereignis);
+}
+
+} // namespace netzplaner

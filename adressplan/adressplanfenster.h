@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QMainWindow>
+
+#include "adressplan/dateidialog.h"
+#include "adressplan/plandatei.h"
+
+class QCheckBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QTableView;
+class QUndoStack;
+
+namespace netzplaner {
+
+class Bedarfsmodell;
+class Bedarfstabelle;
+class Planmodell;
+
+// The address plan: a net, the named host requirements it is divided among,
+// and the plan that divides it, made anew at every change. The plan is a
+// document: it is saved to and opened from *.adressplan files, every change is
+// one undoable step, and unsaved changes are never dropped without asking.
+class AdressplanFenster : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // netz: the text txtnetz starts with, the main window's net.
+    AdressplanFenster(const QString& netz, QWidget* hauptfenster);
+
+    // Opens a plan file in place of the plan shown, once unsaved changes are
+    // saved or let go. A refused file leaves the window as it was and says why.
+    bool oeffne(const QString& pfad);
+    // True when nothing unsaved would be lost: no changes since the last save,
+    // or the user saved them or let them go when asked. False: keep running.
+    bool darfVerwerfen();
+
+    Plandokument dokument() const;
+
+    // Asks for the files to open and save; tests put their own in place of
+    // the dialogs.
+    Dateidialog dateiwahl;
+
+signals:
+    // A planned net to show in the main window, as "a.b.c.d/q".
+    void zeigeNetz(const QString& cidr);
+
+protected:
+    void keyPressEvent(QKeyEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    // Layout and actions (adressplanfenster.cpp).
+    void baueFlaeche();
+    void baueMenue();
+    void benenneSteuerelemente();
+    void legeSpaltenFest();
+
+    // Changes (adressplanfenster_bearbeiten.cpp).
+    void setzeNetz(const QString& text);
+    void setzeRfc3021(bool an);
+    void neuPlanen();
+    void zeileHinzufuegen();
+    void zeilenEntfernen();
+    void verschiebe(int richtung);
+    void fuegeZeilenEin();
+    void zeigeGeplantesNetz(const QModelIndex& index);
+
+    // The document (adressplanfenster_datei.cpp).
+    bool speichern();
+    bool speichernUnter();
+    void oeffnenFragen();
+    void importieren();
+    void exportieren();
+    void uebernimm(const Plandokument& dokument, const QString& pfad);
+    void schreibeTitel();
+
+    QUndoStack* stapel_ = nullptr;
+    Bedarfsmodell* bedarf_ = nullptr;
+    Planmodell* plan_ = nullptr;
+    QLineEdit* txtnetz_ = nullptr;
+    Bedarfstabelle* bedarfTabelle_ = nullptr;
+    QCheckBox* rfc3021_ = nullptr;
+    QTableView* planTabelle_ = nullptr;
+    QLabel* lblmeldung_ = nullptr;
+    QGridLayout* knoepfe_ = nullptr;
+    QString netzText_; // as the last step left it
+    QString datei_;    // empty until saved or opened
+};
+
+} // namespace netzplaner

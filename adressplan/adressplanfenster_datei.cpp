@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The plan as a document: opening, saving, importing requirements, exporting
+// the plan, and asking before unsaved changes would be lost.
+#include <QCheckBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QUndoStack>
+
+#include "adressplan/adressplanfenster.h"
+#include "adressplan/bedarfsmodell.h"
+#include "adressplan/bedarfstabelle.h"
+#include "adressplan/planmodell.h"
+#include "calc/bedarfcsv.h"
+#include "toolkit/csvdatei.h"
+
+namespace netzplaner {
+namespace {
+
+// Larger than any plan a site needs by far; a larger file is not a plan.
+constexpr qint64 hoechsteImportgroesse = 10 * 1024 * 1024;
+
+} // namespace
+
+Plandokument AdressplanFenster::dokument() const
+{
+    return {txtnetz_->text(), rfc3021_->isChecked(), bedarf_->bedarf()};
+}
+
+void AdressplanFenster::schreibeTitel()
+{
+    const QString name = datei_.isEmpty() ? QString() : QStringLiteral(" – ") + QFileInfo(datei_).fileName();
+    setWindowTitle(QStringLiteral("Adressplan") + name + QStringLiteral("[*]"));
+    setWindowModified(!stapel_->isClean());
+}
+
+bool AdressplanFenster::speichern()
+{
+    if (datei_.isEmpty())
+        return speichernUnter();
+    // A net the file could not be opened with again is not saved.
+    const auto netz = leseNetz(txtnetz_->text().toStdString());
+    if (const auto* fehler = std::get_if<std::string>(&netz)) {
+        warne(this, QStringLiteral("Der Adressplan wurde nicht gespeichert: das Netz ist ungültig."),
+              QString::fromStdString(*fehler));
+        return false;
+    }
+    if (const auto fehler = speicherePlan(datei_, dokument())) {
+        warne(this, QStringLiteral("Der Adressplan wurde nicht in %1 gespeichert.").arg(dateiname(datei_)), *fehler);
+        return false;
+    }
+    stapel_->setClean();
+    return true;
+}
+
+bool AdressplanFenster::speichernUnter()
+{
+    const QString vorschlag = datei_.isEmpty() ? QStringLiteral("adressplan.adressplan") : datei_;
+    const QString pfad = dateiwahl(this, Dateiart::PlanSpeichern, vorschlag);
+    if (pfad.isEmpty())
+        return false;
+    const QString vorher = datei_;
+    datei_ = pfad;
+    if (!speichern()) {
+        datei_ = vorher;
+        return false;
+    }
+    schreibeTitel();
+    return true;
+}
+
+void AdressplanFenster::oeffnenFragen()
+{
+    if (!darfVerwerfen())
+        return;
+    const QString pfad = dateiwahl(this, Dateiart::PlanOeffnen, datei_);
+    if (!pfad.isEmpty())
+        oeffne(pfad);
+}
+
+bool AdressplanFenster::oeffne(const QString& pfad)
+{
+    auto gelesen = oeffnePlan(pfad);
+    if (const auto* fehler = std::get_if<QString>(&gelesen)) {
+        warne(this, QStringLiteral("Der Adressplan wurde nicht geöffnet."), *fehler);
+        return false;
+    }
+    uebernimm(std::get<Plandokument>(gelesen), pfad);
+    return true;
+}
+
+void AdressplanFenster::uebernimm(const Plandokument& dokument, const QString& pfad)
+{
+    // A document opened is where undo begins: its steps are not this file's.
+    stapel_->clear();
+    netzText_ = dokument.netz;
+    txtnetz_->setText(dokument.netz);
+    rfc3021_->setChecked(dokument.rfc3021);
+    bedarf_->ersetzeRoh(dokument.bedarf);
+    datei_ = pfad;
+    schreibeTitel();
+    neuPlanen();
+}
+
+bool AdressplanFenster::darfVerwerfen()
+{
+    if (stapel_->isClean())
+        return true;
+    // The plan the question is about is in sight.
+    show();
+    raise();
+    activateWindow();
+    const QString name = datei_.isEmpty() ? QStringLiteral("Der neue Adressplan")
+                                          : QStringLiteral("Der Adressplan %1").arg(dateiname(datei_));
+    QMessageBox frage(QMessageBox::Warning, QStringLiteral("Adressplan"),
+                      name + QStringLiteral(" wurde geändert. Sollen die Änderungen gespeichert werden?"),
+                      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    frage.setTextFormat(Qt::PlainText);
+    frage.setDefaultButton(QMessageBox::Save);
+    switch (frage.exec()) {
+    case QMessageBox::Save:
+        return speichern();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void AdressplanFenster::importieren()
+{
+    const QString pfad = dateiwahl(this, Dateiart::CsvImport, {});
+    if (pfad.isEmpty())
+        return;
+    const QString nicht = QStringLiteral("Der Bedarf wurde nicht aus %1 importiert.").arg(dateiname(pfad));
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        warne(this, nicht, datei.errorString());
+        return;
+    }
+    if (datei.size() > hoechsteImportgroesse) {
+        warne(this, nicht, QStringLiteral("Die Datei ist größer als 10 MiB."));
+        return;
+    }
+    const QByteArray inhalt = datei.readAll();
+    const auto gelesen = leseBedarfCsv(std::string_view(inhalt.constData(), std::size_t(inhalt.size())));
+    if (const auto* fehler = std::get_if<std::string>(&gelesen)) {
+        warne(this, nicht, QString::fromStdString(*fehler));
+        return;
+    }
+    const int vorher = bedarf_->rowCount();
+    bedarf_->haengeAn(std::get<std::vector<Bedarf>>(gelesen), QStringLiteral("Bedarf importieren"));
+    if (bedarf_->rowCount() > vorher)
+        bedarfTabelle_->waehleLauf(vorher, bedarf_->rowCount() - vorher);
+}
+
+void AdressplanFenster::exportieren()
+{
+    const QString basis = datei_.isEmpty() ? QStringLiteral("adressplan") : QFileInfo(datei_).completeBaseName();
+    speichereAlsCsv(this, *plan_, basis + QStringLiteral(".csv"), [this](QWidget* eltern, const QString& vorschlag) {
+        return dateiwahl(eltern, Dateiart::CsvExport, vorschlag);
+    });
+}
+
+} // namespace netzplaner

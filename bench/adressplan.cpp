@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The address plan's own cost, without a window: recomputing a plan after one
+// edit of a requirement, as every keystroke in the requirements does, for 1,000
+// and 10,000 requirements; the same with every cell of the plan written (what a
+// window that showed or copied all rows would add); and opening a plan file of
+// 10,000 requirements from disk. Medians of RUNS runs.
+//   bench_adressplan [RUNS]   (default 51)
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <variant>
+#include <vector>
+
+#include "adressplan/plandatei.h"
+#include "calc/adressplan.h"
+
+namespace {
+
+using namespace netzplaner;
+
+// A site's mix: mostly small nets, some large, every tenth not planned yet;
+// the same on every run.
+std::vector<Bedarf> bedarfVon(int anzahl)
+{
+    std::vector<Bedarf> bedarf;
+    std::uint32_t zufall = 12345;
+    for (int i = 0; i < anzahl; ++i) {
+        zufall = zufall * 1103515245u + 12345u;
+        const std::uint32_t hosts = 1 + (zufall >> 8) % ((zufall >> 4) % 8 == 0 ? 2000 : 60);
+        bedarf.push_back({"Netz " + std::to_string(i + 1), i % 10 == 9 ? std::nullopt : std::optional(hosts)});
+    }
+    return bedarf;
+}
+
+template <typename Schritt>
+double medianMs(int laeufe, Schritt schritt)
+{
+    std::vector<double> zeiten;
+    for (int i = 0; i < laeufe; ++i) {
+        const auto anfang = std::chrono::steady_clock::now();
+        schritt(i);
+        zeiten.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - anfang).count());
+    }
+    std::nth_element(zeiten.begin(), zeiten.begin() + laeufe / 2, zeiten.end());
+    return zeiten[std::size_t(laeufe / 2)];
+}
+
+// In the columns of the other benchmarks, which have a floor and a ratio.
+void zeige(const std::string& was, double ms, const char* ziel)
+{
+    std::printf("%-38s %7.2f ms", was.c_str(), ms);
+    if (*ziel)
+        std::printf("%21s %7s", "", ziel);
+    std::printf("\n");
+}
+
+// Keeps the work from being optimised away.
+volatile std::size_t senke = 0;
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int laeufe = std::max(1, argc > 1 ? std::atoi(argv[1]) : 51);
+    const Netzangabe netz{10u << 24, 8};
+
+    for (const int anzahl : {1000, 10000}) {
+        std::vector<Bedarf> bedarf = bedarfVon(anzahl);
+        const auto bearbeite = [&](int lauf) {
+            bedarf[std::size_t(anzahl / 2)].hosts = std::uint32_t(1 + lauf % 300);
+            return plane(netz, bedarf, false);
+        };
+        const std::string tausende = anzahl == 1000 ? "1,000" : "10,000";
+        zeige("plan of " + tausende + ", after one edit",
+              medianMs(laeufe, [&](int lauf) { senke = senke + bearbeite(lauf).zeilen.size(); }),
+              anzahl == 1000 ? "2 ms" : "20 ms");
+        zeige("plan of " + tausende + ", every cell written",
+              medianMs(laeufe,
+                       [&](int lauf) {
+                           for (const Planzeile& zeile : bearbeite(lauf).zeilen)
+                               senke = senke
+                                       + planzellen(zeile,
+                                                    zeile.nr > 0 ? bedarf[std::size_t(zeile.nr - 1)].name : "frei")[3]
+                                             .size();
+                       }),
+              "");
+    }
+
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("gross.adressplan"));
+    const Plandokument dokument{QStringLiteral("10.0.0.0/8"), false, bedarfVon(10000)};
+    if (speicherePlan(pfad, dokument)) {
+        std::fprintf(stderr, "bench_adressplan: cannot write %s\n", qPrintable(pfad));
+        return 1;
+    }
+    const double oeffnen = medianMs(std::max(1, laeufe / 5), [&](int) {
+        const auto gelesen = oeffnePlan(pfad);
+        senke = senke + std::holds_alternative<Plandokument>(gelesen);
+    });
+    zeige("opening a plan file of 10,000", oeffnen, "");
+    std::printf("(median of %d runs, of %d for the file of %lld KiB; net 10.0.0.0/8, 1 to 2000 hosts each)\n", laeufe,
+                std::max(1, laeufe / 5), QFileInfo(pfad).size() / 1024);
+}

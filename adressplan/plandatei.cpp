@@ -7,19 +7,15 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <cmath>
+
+#include "toolkit/ganzschreiben.h"
 
 namespace netzplaner {
 namespace {
 
 const QString formatname = QStringLiteral("netzplaner-adressplan");
 constexpr int formatversion = 1;
-
-QString dateiname(const QString& pfad)
-{
-    return QStringLiteral("„%1“").arg(QDir::toNativeSeparators(pfad));
-}
 
 // JSON has only doubles: 200, 200.0 and 2e2 are the same number, 200.5 none of ours.
 bool istGanz(const QJsonValue& wert, double von, double bis)
@@ -73,25 +69,6 @@ std::optional<QString> leseKopf(const QJsonObject& plan, Plandokument& dokument)
 
 // The same words as the CSV files' saving uses for the same causes: the user's
 // terms where the cause is plain, otherwise what the system reported.
-QString speichergrund(const QSaveFile& datei, const QString& pfad, bool geoeffnet, bool gabEsSchon)
-{
-    const QFileInfo ziel(pfad);
-    const QString ordner = ziel.absolutePath();
-    if (ziel.isDir())
-        return QStringLiteral("%1 ist ein Ordner, keine Datei.").arg(dateiname(pfad));
-    if (!QFileInfo(ordner).isDir())
-        return QStringLiteral("Den Ordner %1 gibt es nicht.").arg(dateiname(ordner));
-    const QString unveraendert = gabEsSchon ? QStringLiteral(" Die vorhandene Datei ist unverändert.") : QString();
-    if (!geoeffnet && gabEsSchon && !ziel.isWritable())
-        return QStringLiteral("Die Datei %1 ist schreibgeschützt.").arg(dateiname(pfad)) + unveraendert;
-    if (!geoeffnet && !QFileInfo(ordner).isWritable())
-        return QStringLiteral("Im Ordner %1 lässt sich keine Datei anlegen.").arg(dateiname(ordner)) + unveraendert;
-    if (!geoeffnet)
-        return QStringLiteral("Die Datei ließ sich nicht anlegen (%1).").arg(datei.errorString()) + unveraendert;
-    return QStringLiteral("Die Datei ließ sich nicht vollständig schreiben (%1).").arg(datei.errorString())
-           + unveraendert;
-}
-
 } // namespace
 
 std::variant<Plandokument, QString> lesePlan(const QByteArray& inhalt)
@@ -164,16 +141,7 @@ std::variant<Plandokument, QString> oeffnePlan(const QString& pfad)
 
 std::optional<QString> speicherePlan(const QString& pfad, const Plandokument& dokument)
 {
-    const bool gabEsSchon = QFileInfo::exists(pfad);
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly))
-        return speichergrund(datei, pfad, false, gabEsSchon);
-    // A short write is an error that commit() reports; it then leaves the
-    // old file as it was.
-    datei.write(schreibePlan(dokument));
-    if (!datei.commit())
-        return speichergrund(datei, pfad, true, gabEsSchon);
-    return std::nullopt;
+    return schreibeGanz(pfad, schreibePlan(dokument));
 }
 
 } // namespace netzplaner

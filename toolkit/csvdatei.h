@@ -5,7 +5,8 @@
 #include <QString>
 #include <climits>
 #include <functional>
-#include <optional>
+
+#include "toolkit/ganzschreiben.h"
 
 class QAbstractItemModel;
 class QWidget;
@@ -18,13 +19,6 @@ using Dateiwahl = std::function<QString(QWidget* eltern, const QString& vorschla
 // Qt's own save dialog, in the program's German, for *.csv files; it asks
 // before it lets an existing file be replaced.
 QString frageCsvDatei(QWidget* eltern, const QString& vorschlag);
-
-// Writes the whole content or nothing: through a temporary file that replaces
-// the target only once it is complete. Gives the German reason if it failed.
-std::optional<QString> schreibeGanz(const QString& pfad, const QByteArray& inhalt);
-
-// "„/home/anna/netze.csv“", as messages name a file.
-QString dateiname(const QString& pfad);
 
 // The table (its first höchstens rows) as German spreadsheets open it: ";"
 // between fields, "\r\n" after every line, UTF-8 behind a byte order mark.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QClipboard>
+#include <QPlainTextEdit>
 
 #include "tests/hilfen/einfuegeweg.h"
 #include "tests/hilfen/form1test.h"
@@ -32,6 +33,7 @@ private slots:
     void ziffernWieBisher();
     void kontextmenueErsetztAuswahlImBitsfeld();
     void verweigerterAbwurfBleibtBeiDerQuelle();
+    void abgelegteAdresseBleibtBeiDerQuelle();
 
 private:
     // Everything the window shows of its inputs and results.
@@ -197,10 +199,32 @@ void TstForm1Einfuegen::kontextmenueErsetztAuswahlImBitsfeld()
 
 void TstForm1Einfuegen::verweigerterAbwurfBleibtBeiDerQuelle()
 {
-    // A source that moves its text deletes it when the drop is accepted.
+    // A source that moves its text deletes it when the drop is accepted as a
+    // move: neither a refused nor a taken address is.
     const QPoint mitte = ip(1)->rect().center();
     QVERIFY(!legeAb(ip(1), QStringLiteral("256.1.1.1"), mitte));
-    QVERIFY(legeAb(ip(1), QStringLiteral("10.1.2.3"), mitte));
+    QVERIFY(!legeAb(ip(1), QStringLiteral("10.1.2.3"), mitte));
+    QCOMPARE(adresse(), QStringLiteral("10.1.2.3"));
+}
+
+void TstForm1Einfuegen::abgelegteAdresseBleibtBeiDerQuelle()
+{
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        QSKIP("offscreen drags nothing between windows: this runs on the X server");
+    // An editable text offers its text to be moved (Qt's line edit offers a
+    // copy only); the drop takes a copy all the same.
+    QPlainTextEdit quelle(QStringLiteral("10.1.2.3"));
+    quelle.setGeometry(0, 0, 160, 60);
+    quelle.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&quelle));
+    QVERIFY(!form->frameGeometry().intersects(quelle.frameGeometry()));
+    quelle.selectAll();
+    QTextCursor imText(quelle.document());
+    imText.setPosition(2);
+
+    zieheHinueber(quelle.viewport(), quelle.cursorRect(imText).center(), ip(1), ip(1)->rect().center());
+    QTRY_COMPARE(adresse(), QStringLiteral("10.1.2.3"));
+    QCOMPARE(quelle.toPlainText(), QStringLiteral("10.1.2.3"));
 }
 
 QTEST_MAIN(TstForm1Einfuegen)

@@ -165,17 +165,30 @@ void Textfeld::contextMenuEvent(QContextMenuEvent* ereignis)
 // refuse, and a source that moves its text deletes it once the drop is
 // accepted; X11 sources go by the answer to the last move. A refused text is
 // turned away as it enters, so the source keeps it and the pointer says no.
+// A taken one is copied: an editable source (a text editor, a browser's form)
+// proposes to move, and would lose the text it only lent.
 void Textfeld::dragEnterEvent(QDragEnterEvent* ereignis)
 {
     zug_ = antwortAuf(*ereignis);
-    if (!beantworteZug(*ereignis))
+    if (!beantworteZug(*ereignis)) {
         QLineEdit::dragEnterEvent(ereignis);
+        kopiereVonAussen(*ereignis);
+    }
 }
 
 void Textfeld::dragMoveEvent(QDragMoveEvent* ereignis)
 {
-    if (!beantworteZug(*ereignis))
+    if (!beantworteZug(*ereignis)) {
         QLineEdit::dragMoveEvent(ereignis);
+        kopiereVonAussen(*ereignis);
+    }
+}
+
+// Only the box's own text, dragged within it, is moved.
+void Textfeld::kopiereVonAussen(QDropEvent& ereignis) const
+{
+    if (ereignis.isAccepted() && ereignis.source() != this)
+        ereignis.setDropAction(Qt::CopyAction);
 }
 
 bool Textfeld::beantworteZug(QDragMoveEvent& ereignis) const
@@ -184,7 +197,9 @@ bool Textfeld::beantworteZug(QDragMoveEvent& ereignis) const
     case Einfuegeantwort::Feld:
         return false;
     case Einfuegeantwort::Genommen:
-        ereignis.acceptProposedAction(); // no drop caret: the address fills every field, wherever it lands
+        // No drop caret: the address fills every field, wherever it lands.
+        ereignis.setDropAction(Qt::CopyAction);
+        ereignis.accept();
         return true;
     case Einfuegeantwort::Verweigert:
         ereignis.ignore();
@@ -198,11 +213,13 @@ void Textfeld::dropEvent(QDropEvent* ereignis)
     switch (antwortAuf(*ereignis)) {
     case Einfuegeantwort::Feld:
         QLineEdit::dropEvent(ereignis);
+        kopiereVonAussen(*ereignis);
         break;
     case Einfuegeantwort::Genommen:
         if (einfuegen)
             einfuegen(ereignis->mimeData()->text());
-        ereignis->acceptProposedAction();
+        ereignis->setDropAction(Qt::CopyAction);
+        ereignis->accept();
         setFocus(Qt::MouseFocusReason); // the user goes on where the address landed, as after a paste
         break;
     case Einfuegeantwort::Verweigert:

@@ -59,6 +59,7 @@ private:
     bool nimm(const QString& text);
     Einfuegeantwort antwortAuf(const QDropEvent& ereignis) const;
     bool beantworteZug(QDragMoveEvent& ereignis) const;
+    void kopiereVonAussen(QDropEvent& ereignis) const;
 
     Einfuegeantwort zug_ = Einfuegeantwort::Feld; // for the drag over the box, judged as it enters
 };

@@ -132,7 +132,9 @@ void TstForm1Einfuegen::anderesBleibtUnveraendert_data()
         {"non-contiguous mask", "10.0.0.1 255.0.255.0"},
         {"IPv6", "fe80::1"},
         {"letters", "abc"},
-        {"digits and a blank", "12 "},
+        {"digits with a blank inside", "1 2"},
+        {"digits and a line break inside", "1\n2"},
+        {"blanks only", " \n"},
     };
     for (const auto& t : texte)
         for (const Einfuegeweg weg : wege)
@@ -167,9 +169,14 @@ void TstForm1Einfuegen::ziffernWieBisher_data()
         QTest::addRow("300 becomes 255 by %s", qPrintable(w)) << "300" << weg << "255";
         QTest::addRow("10000 digits are cut to three by %s", qPrintable(w)) << QString(10000, u'1') << weg << "111";
     }
-    // The middle button pastes at the caret it places, here after the "4".
+    // A spreadsheet's cell brings its line break, a web page a blank.
+    QTest::newRow("cell 12 by Ctrl+V") << "12\n" << Einfuegeweg::StrgV << "12";
+    QTest::newRow("7 between blanks by context menu") << " 7 " << Einfuegeweg::Kontextmenue << "7";
+    // The middle button and a drop paste at the caret they place, here after the "4".
     QTest::newRow("7 after the caret by middle click") << "7" << Einfuegeweg::Mittelklick << "47";
     QTest::newRow("10000 digits by middle click") << QString(10000, u'1') << Einfuegeweg::Mittelklick << "255";
+    QTest::newRow("cell 7 by middle click") << "7\r\n" << Einfuegeweg::Mittelklick << "47";
+    QTest::newRow("7 between blanks by drag and drop") << "\t7 \n" << Einfuegeweg::Ablegen << "47";
 }
 
 void TstForm1Einfuegen::ziffernWieBisher()

@@ -72,17 +72,29 @@ bool Textfeld::nimmEinfuegung(QClipboard::Mode quelle)
 // False when the box's own paste is to run.
 bool Textfeld::nimm(const QString& text)
 {
-    const Einfuegeantwort antwort = beurteileEinfuegung(text);
-    if (antwort == Einfuegeantwort::Genommen && einfuegen)
-        einfuegen(text);
-    return antwort != Einfuegeantwort::Feld;
+    QString zuFeld = text;
+    switch (beurteileEinfuegung(zuFeld)) {
+    case Einfuegeantwort::Feld:
+        if (zuFeld == text)
+            return false;
+        insert(zuFeld); // the box's own paste, of the text the window has shortened
+        return true;
+    case Einfuegeantwort::Genommen:
+        if (einfuegen)
+            einfuegen(text);
+        return true;
+    case Einfuegeantwort::Verweigert:
+        return true;
+    }
+    return true;
 }
 
-Einfuegeantwort Textfeld::antwortAuf(const QDropEvent& ereignis) const
+Einfuegeantwort Textfeld::antwortAuf(const QDropEvent& ereignis, QString& text) const
 {
     if (!beurteileEinfuegung || isReadOnly() || !ereignis.mimeData()->hasText())
         return Einfuegeantwort::Feld;
-    return beurteileEinfuegung(ereignis.mimeData()->text());
+    text = ereignis.mimeData()->text();
+    return beurteileEinfuegung(text);
 }
 
 void Textfeld::waehleAbCursor(int n)
@@ -169,7 +181,8 @@ void Textfeld::contextMenuEvent(QContextMenuEvent* ereignis)
 // proposes to move, and would lose the text it only lent.
 void Textfeld::dragEnterEvent(QDragEnterEvent* ereignis)
 {
-    zug_ = antwortAuf(*ereignis);
+    QString text;
+    zug_ = antwortAuf(*ereignis, text);
     if (!beantworteZug(*ereignis)) {
         QLineEdit::dragEnterEvent(ereignis);
         kopiereVonAussen(*ereignis);
@@ -182,6 +195,18 @@ void Textfeld::dragMoveEvent(QDragMoveEvent* ereignis)
         QLineEdit::dragMoveEvent(ereignis);
         kopiereVonAussen(*ereignis);
     }
+}
+
+// Qt's own drop, of the text the window has shortened, at the caret the drop places.
+void Textfeld::legeGekuerztAb(QDropEvent& ereignis, const QString& text)
+{
+    QMimeData gekuerzt;
+    gekuerzt.setText(text);
+    QDropEvent ersatz(ereignis.position(), ereignis.possibleActions(), &gekuerzt, ereignis.buttons(),
+                      ereignis.modifiers());
+    QLineEdit::dropEvent(&ersatz);
+    ereignis.setDropAction(ersatz.dropAction());
+    ereignis.setAccepted(ersatz.isAccepted());
 }
 
 // Only the box's own text, dragged within it, is moved.
@@ -210,9 +235,13 @@ bool Textfeld::beantworteZug(QDragMoveEvent& ereignis) const
 
 void Textfeld::dropEvent(QDropEvent* ereignis)
 {
-    switch (antwortAuf(*ereignis)) {
+    QString text;
+    switch (antwortAuf(*ereignis, text)) {
     case Einfuegeantwort::Feld:
-        QLineEdit::dropEvent(ereignis);
+        if (text.isNull() || text == ereignis->mimeData()->text())
+            QLineEdit::dropEvent(ereignis);
+        else
+            legeGekuerztAb(*ereignis, text);
         kopiereVonAussen(*ereignis);
         break;
     case Einfuegeantwort::Genommen:

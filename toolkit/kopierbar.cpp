@@ -64,8 +64,11 @@ void kopiereGanzesErgebnisPerTaste(QWidget* fenster, std::function<QString()> ga
     kopieren->setShortcutContext(Qt::WindowShortcut);
     kopieren->setToolTip(beschreibung);
     kopieren->setWhatsThis(beschreibung);
-    QObject::connect(kopieren, &QAction::triggered, fenster,
-                     [ganzesErgebnis] { QGuiApplication::clipboard()->setText(ganzesErgebnis()); });
+    QObject::connect(kopieren, &QAction::triggered, fenster, [ganzesErgebnis] {
+        // Nothing to copy leaves the clipboard as it was.
+        if (const QString text = ganzesErgebnis(); !text.isEmpty())
+            QGuiApplication::clipboard()->setText(text);
+    });
     fenster->addAction(kopieren);
     fenster->setAccessibleDescription(beschreibung);
 }

@@ -14,7 +14,8 @@ namespace netzplaner {
 // with Ctrl+C or the context menu into a ticket or a configuration.
 void macheKopierbar(QWidget* fenster, const std::vector<QLabel*>& ergebnisse);
 
-// Ctrl+Shift+C anywhere in the window puts ganzesErgebnis() on the clipboard:
+// Ctrl+Shift+C anywhere in the window puts ganzesErgebnis() on the clipboard,
+// unless it is empty:
 // the keyboard's way to the results, which Tab never reaches. The window's
 // accessible description tells a screen reader's user so.
 void kopiereGanzesErgebnisPerTaste(QWidget* fenster, std::function<QString()> ganzesErgebnis);

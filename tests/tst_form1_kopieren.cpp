@@ -164,7 +164,6 @@ void TstForm1Kopieren::strgUmschaltCKopiertGanzesErgebnis()
     ip(3)->setFocus();
     QTest::keyClick(form->windowHandle(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QTEST(zwischenablage(), "kopiert");
-    QCOMPARE(ip(3)->text(), QStringLiteral("1"));
     QVERIFY(form->accessibleDescription().contains(QStringLiteral("Strg+Umschalt+C")));
 }
 

@@ -29,8 +29,7 @@ bool fuegeEin(QLineEdit* feld, const QString& text, Einfuegeweg weg, QPoint wo =
 // accepted the drop, so that a source that moves its text would delete it.
 bool legeAb(QLineEdit* feld, const QString& text, QPoint wo);
 
-// Drags the text selected in quelle, pressing at auswahl, with the left button
-// and lets it go at wo in ziel, as a user does between two programs: through
-// the platform's own drag, which tells the source whether the drop took a copy
-// or moved the text away. Offscreen has no such drag: there nothing happens.
+// Drags the text selected in quelle, pressed at auswahl, to wo in ziel through
+// the platform's own drag, which tells the source whether the drop copied or
+// moved its text. Offscreen has no such drag: there nothing happens.
 void zieheHinueber(QWidget* quelle, QPoint auswahl, QWidget* ziel, QPoint wo);

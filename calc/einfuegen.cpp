@@ -105,6 +105,14 @@ std::optional<EingefuegteAdresse> leseAdresse(std::string_view text)
     return adresse;
 }
 
+std::optional<std::string_view> leseZiffern(std::string_view text)
+{
+    const std::string_view kern = ohneRand(text, istRand);
+    if (kern.empty() || !std::all_of(kern.begin(), kern.end(), istZiffer))
+        return std::nullopt;
+    return kern;
+}
+
 Praefixwahl waehleFuerPraefix(int praefix, Adressanteil klassenanteil)
 {
     const int p = std::clamp(praefix, 0, 32);

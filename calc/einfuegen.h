@@ -23,6 +23,11 @@ struct EingefuegteAdresse {
 // Anything else, of any length, gives nullopt.
 std::optional<EingefuegteAdresse> leseAdresse(std::string_view text);
 
+// The digits of a pasted text that holds nothing else once blanks, tabs, CR and
+// LF around it are removed ("12\r\n" gives "12"); nullopt for any other text,
+// and for one of nothing but those.
+std::optional<std::string_view> leseZiffern(std::string_view text);
+
 // How the window's options show a prefix. bits is nullopt for "Normal": the
 // bit-count field is off then and keeps its text, as it would if the user
 // chose "Normal" by hand. Sub and super nets always get 1..8 bits.

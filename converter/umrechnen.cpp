@@ -5,6 +5,7 @@
 #include <cctype>
 #include <charconv>
 #include <cstdint>
+#include <utility>
 
 #include "calc/dual.h"
 
@@ -42,6 +43,17 @@ std::optional<Umrechnung> umrechnen(const std::string& eingabe, Zahlensystem zie
         break;
     }
     return Umrechnung{zifferntext(wert.zahl, 16), true};
+}
+
+std::string umrechnungenAlsText(const std::string& eingabe)
+{
+    if (eingabe.empty())
+        return {};
+    std::string text = "Dezimal " + eingabe + '\n';
+    for (const auto& [ziel, name] : {std::pair(Zahlensystem::Dual, "Dual"), std::pair(Zahlensystem::Oktal, "Oktal"),
+                                     std::pair(Zahlensystem::Hexadezimal, "Hexadezimal")})
+        text += std::string(name) + ' ' + umrechnen(eingabe, ziel)->text + '\n';
+    return text;
 }
 
 } // namespace netzplaner

@@ -21,4 +21,10 @@ struct Umrechnung {
 // no result: the window keeps the result it showed.
 std::optional<Umrechnung> umrechnen(const std::string& eingabe, Zahlensystem ziel);
 
+// The input and its value in every base, one line each, for the clipboard:
+// "Dezimal 255", "Dual 11111111", "Oktal 377", "Hexadezimal FF", every line
+// ending in "\n"; a refused input gets its error text in each. An empty input
+// has no result, and an empty text.
+std::string umrechnungenAlsText(const std::string& eingabe);
+
 } // namespace netzplaner

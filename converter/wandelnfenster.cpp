@@ -14,6 +14,7 @@
 #include "converter/umrechnen.h"
 #include "converter/zahlpruefen.h"
 #include "toolkit/bilder.h"
+#include "toolkit/kopierbar.h"
 #include "toolkit/schriften.h"
 #include "toolkit/steuerelement.h"
 #include "toolkit/textfeld.h"
@@ -77,6 +78,8 @@ WandelnFenster::WandelnFenster(QWidget* eltern)
     });
     bezeichneUeberschrift(Label1, [this] { return Text1->text(); });
     bezeichneUeberschrift(Label2, [this] { return Text2->text(); });
+    kopiereGanzesErgebnisPerTaste(
+        this, [this] { return QString::fromStdString(umrechnungenAlsText(Text1->text().toStdString())); });
 }
 
 void WandelnFenster::baueSteuerelemente(QWidget* flaeche)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QClipboard>
+#include <QPlainTextEdit>
 
 #include "tests/hilfen/einfuegeweg.h"
 #include "tests/hilfen/form1test.h"
@@ -32,6 +33,7 @@ private slots:
     void ziffernWieBisher();
     void kontextmenueErsetztAuswahlImBitsfeld();
     void verweigerterAbwurfBleibtBeiDerQuelle();
+    void abgelegteAdresseBleibtBeiDerQuelle();
 
 private:
     // Everything the window shows of its inputs and results.
@@ -130,7 +132,8 @@ void TstForm1Einfuegen::anderesBleibtUnveraendert_data()
         {"non-contiguous mask", "10.0.0.1 255.0.255.0"},
         {"IPv6", "fe80::1"},
         {"letters", "abc"},
-        {"digits and a blank", "12 "},
+        {"digits with a blank inside", "1 2"},
+        {"blanks only", " \n"},
     };
     for (const auto& t : texte)
         for (const Einfuegeweg weg : wege)
@@ -165,9 +168,14 @@ void TstForm1Einfuegen::ziffernWieBisher_data()
         QTest::addRow("300 becomes 255 by %s", qPrintable(w)) << "300" << weg << "255";
         QTest::addRow("10000 digits are cut to three by %s", qPrintable(w)) << QString(10000, u'1') << weg << "111";
     }
-    // The middle button pastes at the caret it places, here after the "4".
+    // A spreadsheet's cell brings its line break, a web page a blank.
+    QTest::newRow("cell 12 by Ctrl+V") << "12\n" << Einfuegeweg::StrgV << "12";
+    QTest::newRow("7 between blanks by context menu") << " 7 " << Einfuegeweg::Kontextmenue << "7";
+    // The middle button and a drop paste at the caret they place, here after the "4".
     QTest::newRow("7 after the caret by middle click") << "7" << Einfuegeweg::Mittelklick << "47";
     QTest::newRow("10000 digits by middle click") << QString(10000, u'1') << Einfuegeweg::Mittelklick << "255";
+    QTest::newRow("cell 7 by middle click") << "7\r\n" << Einfuegeweg::Mittelklick << "47";
+    QTest::newRow("7 between blanks by drag and drop") << "\t7 \n" << Einfuegeweg::Ablegen << "47";
 }
 
 void TstForm1Einfuegen::ziffernWieBisher()
@@ -197,10 +205,32 @@ void TstForm1Einfuegen::kontextmenueErsetztAuswahlImBitsfeld()
 
 void TstForm1Einfuegen::verweigerterAbwurfBleibtBeiDerQuelle()
 {
-    // A source that moves its text deletes it when the drop is accepted.
+    // A source that moves its text deletes it when the drop is accepted as a
+    // move: neither a refused nor a taken address is.
     const QPoint mitte = ip(1)->rect().center();
     QVERIFY(!legeAb(ip(1), QStringLiteral("256.1.1.1"), mitte));
-    QVERIFY(legeAb(ip(1), QStringLiteral("10.1.2.3"), mitte));
+    QVERIFY(!legeAb(ip(1), QStringLiteral("10.1.2.3"), mitte));
+    QCOMPARE(adresse(), QStringLiteral("10.1.2.3"));
+}
+
+void TstForm1Einfuegen::abgelegteAdresseBleibtBeiDerQuelle()
+{
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        QSKIP("offscreen drags nothing between windows: this runs on the X server");
+    // An editable text offers its text to be moved (Qt's line edit offers a
+    // copy only); the drop takes a copy all the same.
+    QPlainTextEdit quelle(QStringLiteral("10.1.2.3"));
+    quelle.setGeometry(0, 0, 160, 60);
+    quelle.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&quelle));
+    QVERIFY(!form->frameGeometry().intersects(quelle.frameGeometry()));
+    quelle.selectAll();
+    QTextCursor imText(quelle.document());
+    imText.setPosition(2);
+
+    zieheHinueber(quelle.viewport(), quelle.cursorRect(imText).center(), ip(1), ip(1)->rect().center());
+    QTRY_COMPARE(adresse(), QStringLiteral("10.1.2.3"));
+    QCOMPARE(quelle.toPlainText(), QStringLiteral("10.1.2.3"));
 }
 
 QTEST_MAIN(TstForm1Einfuegen)

@@ -24,6 +24,8 @@ private slots:
     void copyrightFaerbtSichWeiterhin();
     void tabNachKlickAufErgebnis_data();
     void tabNachKlickAufErgebnis();
+    void strgUmschaltCKopiertGanzesErgebnis_data();
+    void strgUmschaltCKopiertGanzesErgebnis();
 
 private:
     // Drags across the whole label, from its top-left to its bottom-right corner.
@@ -140,6 +142,29 @@ void TstForm1Kopieren::tabNachKlickAufErgebnis()
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("lblsubnet(1)"));
     QTest::keyClick(form->windowHandle(), Qt::Key(taste));
     QCOMPARE(QApplication::focusWidget()->objectName(), nachher);
+}
+
+void TstForm1Kopieren::strgUmschaltCKopiertGanzesErgebnis_data()
+{
+    QTest::addColumn<int>("art"); // net kind
+    QTest::addColumn<QString>("kopiert");
+
+    QTest::newRow("Normal, no counts") << 0 << "Netz 192.168.4.0/24\nMaske 255.255.255.0\nNetzadresse 192.168.4.0\n"
+                                              "Broadcast 192.168.4.255\nKlasse C\n";
+    QTest::newRow("subnet, counts in one line")
+        << 1 << "Netz 192.168.4.0/26\nMaske 255.255.255.192\nNetzadresse 192.168.4.0\nBroadcast 192.168.4.63\n"
+                "Klasse C\nmax: 62 Hosts pro Subnetz\n";
+}
+
+void TstForm1Kopieren::strgUmschaltCKopiertGanzesErgebnis()
+{
+    QFETCH(int, art);
+
+    netzart(art)->setChecked(true);
+    ip(3)->setFocus();
+    QTest::keyClick(form->windowHandle(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QTEST(zwischenablage(), "kopiert");
+    QVERIFY(form->accessibleDescription().contains(QStringLiteral("Strg+Umschalt+C")));
 }
 
 QTEST_MAIN(TstForm1Kopieren)

@@ -22,6 +22,7 @@ private slots:
     void eingefuegterText();
     void basisWaehlen();
     void ergebnisZumKopieren();
+    void strgUmschaltCKopiertAlleBasen();
 };
 
 namespace {
@@ -246,6 +247,17 @@ void TstWandelnEingabe::ergebnisZumKopieren()
         QCOMPARE(w.Text1->selectedText(), QStringLiteral("255"));
         QTest::mouseClick(w.Text1, Qt::LeftButton, {}, QPoint(5, w.Text1->height() / 2));
         QVERIFY(!w.Text1->hasSelectedText());
+    });
+}
+
+void TstWandelnEingabe::strgUmschaltCKopiertAlleBasen()
+{
+    oeffneWandeln([](WandelnSteuerelemente& w) {
+        w.Option1[3]->click(); // the window shows one base, the copy all of them
+        ablage()->clear();
+        taste(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(ablage()->text(), QStringLiteral("Dezimal 255\nDual 11111111\nOktal 377\nHexadezimal FF\n"));
+        QVERIFY(w.fenster->accessibleDescription().contains(QStringLiteral("Strg+Umschalt+C")));
     });
 }
 

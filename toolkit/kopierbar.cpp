@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/kopierbar.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -50,6 +53,24 @@ void macheKopierbar(QWidget* fenster, const std::vector<QLabel*>& ergebnisse)
                          [label](const QPoint& wo) { zeigeKontextmenue(label, wo); });
         rueckgabe->beobachte(label);
     }
+}
+
+void kopiereGanzesErgebnisPerTaste(QWidget* fenster, std::function<QString()> ganzesErgebnis)
+{
+    const QString beschreibung = QStringLiteral("Strg+Umschalt+C kopiert das ganze Ergebnis als Text.");
+    auto* kopieren = new QAction(QStringLiteral("Ganzes Ergebnis kopieren"), fenster);
+    kopieren->setObjectName(QStringLiteral("ergebniskopieren"));
+    kopieren->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    kopieren->setShortcutContext(Qt::WindowShortcut);
+    kopieren->setToolTip(beschreibung);
+    kopieren->setWhatsThis(beschreibung);
+    QObject::connect(kopieren, &QAction::triggered, fenster, [ganzesErgebnis] {
+        // Nothing to copy leaves the clipboard as it was.
+        if (const QString text = ganzesErgebnis(); !text.isEmpty())
+            QGuiApplication::clipboard()->setText(text);
+    });
+    fenster->addAction(kopieren);
+    fenster->setAccessibleDescription(beschreibung);
 }
 
 } // namespace netzplaner

@@ -72,17 +72,29 @@ bool Textfeld::nimmEinfuegung(QClipboard::Mode quelle)
 // False when the box's own paste is to run.
 bool Textfeld::nimm(const QString& text)
 {
-    const Einfuegeantwort antwort = beurteileEinfuegung(text);
-    if (antwort == Einfuegeantwort::Genommen && einfuegen)
-        einfuegen(text);
-    return antwort != Einfuegeantwort::Feld;
+    QString zuFeld = text;
+    switch (beurteileEinfuegung(zuFeld)) {
+    case Einfuegeantwort::Feld:
+        if (zuFeld == text)
+            return false;
+        insert(zuFeld); // the box's own paste, of the text the window has shortened
+        return true;
+    case Einfuegeantwort::Genommen:
+        if (einfuegen)
+            einfuegen(text);
+        return true;
+    case Einfuegeantwort::Verweigert:
+        return true;
+    }
+    return true;
 }
 
-Einfuegeantwort Textfeld::antwortAuf(const QDropEvent& ereignis) const
+Einfuegeantwort Textfeld::antwortAuf(const QDropEvent& ereignis, QString& text) const
 {
     if (!beurteileEinfuegung || isReadOnly() || !ereignis.mimeData()->hasText())
         return Einfuegeantwort::Feld;
-    return beurteileEinfuegung(ereignis.mimeData()->text());
+    text = ereignis.mimeData()->text();
+    return beurteileEinfuegung(text);
 }
 
 void Textfeld::waehleAbCursor(int n)
@@ -165,17 +177,43 @@ void Textfeld::contextMenuEvent(QContextMenuEvent* ereignis)
 // refuse, and a source that moves its text deletes it once the drop is
 // accepted; X11 sources go by the answer to the last move. A refused text is
 // turned away as it enters, so the source keeps it and the pointer says no.
+// A taken one is copied: an editable source (a text editor, a browser's form)
+// proposes to move, and would lose the text it only lent.
 void Textfeld::dragEnterEvent(QDragEnterEvent* ereignis)
 {
-    zug_ = antwortAuf(*ereignis);
-    if (!beantworteZug(*ereignis))
+    QString text;
+    zug_ = antwortAuf(*ereignis, text);
+    if (!beantworteZug(*ereignis)) {
         QLineEdit::dragEnterEvent(ereignis);
+        kopiereVonAussen(*ereignis);
+    }
 }
 
 void Textfeld::dragMoveEvent(QDragMoveEvent* ereignis)
 {
-    if (!beantworteZug(*ereignis))
+    if (!beantworteZug(*ereignis)) {
         QLineEdit::dragMoveEvent(ereignis);
+        kopiereVonAussen(*ereignis);
+    }
+}
+
+// Qt's own drop, of the text the window has shortened, at the caret the drop places.
+void Textfeld::legeGekuerztAb(QDropEvent& ereignis, const QString& text)
+{
+    QMimeData gekuerzt;
+    gekuerzt.setText(text);
+    QDropEvent ersatz(ereignis.position(), ereignis.possibleActions(), &gekuerzt, ereignis.buttons(),
+                      ereignis.modifiers());
+    QLineEdit::dropEvent(&ersatz);
+    ereignis.setDropAction(ersatz.dropAction());
+    ereignis.setAccepted(ersatz.isAccepted());
+}
+
+// Only the box's own text, dragged within it, is moved.
+void Textfeld::kopiereVonAussen(QDropEvent& ereignis) const
+{
+    if (ereignis.isAccepted() && ereignis.source() != this)
+        ereignis.setDropAction(Qt::CopyAction);
 }
 
 bool Textfeld::beantworteZug(QDragMoveEvent& ereignis) const
@@ -184,7 +222,9 @@ bool Textfeld::beantworteZug(QDragMoveEvent& ereignis) const
     case Einfuegeantwort::Feld:
         return false;
     case Einfuegeantwort::Genommen:
-        ereignis.acceptProposedAction(); // no drop caret: the address fills every field, wherever it lands
+        // No drop caret: the address fills every field, wherever it lands.
+        ereignis.setDropAction(Qt::CopyAction);
+        ereignis.accept();
         return true;
     case Einfuegeantwort::Verweigert:
         ereignis.ignore();
@@ -195,14 +235,20 @@ bool Textfeld::beantworteZug(QDragMoveEvent& ereignis) const
 
 void Textfeld::dropEvent(QDropEvent* ereignis)
 {
-    switch (antwortAuf(*ereignis)) {
+    QString text;
+    switch (antwortAuf(*ereignis, text)) {
     case Einfuegeantwort::Feld:
-        QLineEdit::dropEvent(ereignis);
+        if (text.isNull() || text == ereignis->mimeData()->text())
+            QLineEdit::dropEvent(ereignis);
+        else
+            legeGekuerztAb(*ereignis, text);
+        kopiereVonAussen(*ereignis);
         break;
     case Einfuegeantwort::Genommen:
         if (einfuegen)
             einfuegen(ereignis->mimeData()->text());
-        ereignis->acceptProposedAction();
+        ereignis->setDropAction(Qt::CopyAction);
+        ereignis->accept();
         setFocus(Qt::MouseFocusReason); // the user goes on where the address landed, as after a paste
         break;
     case Einfuegeantwort::Verweigert:

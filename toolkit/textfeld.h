@@ -22,9 +22,10 @@ namespace netzplaner {
 //    paste starts (the Paste keys, the context menu's paste entry, the middle
 //    click on X11, a drop), before the box cuts it to its maximum length. The
 //    first says whether the window takes the text whole, refuses it, or leaves
-//    it to the box's own paste; it is asked while a drag passes over the box
-//    too, so that a refused text shows as refused before it is let go. The
-//    second takes a text that the first answered with Genommen.
+//    it to the box's own paste, and may then shorten the text the box pastes;
+//    it is asked while a drag passes over the box too, so that a refused text
+//    shows as refused before it is let go. The second takes a text that the
+//    first answered with Genommen.
 enum class Einfuegeantwort { Feld, Genommen, Verweigert };
 
 class Textfeld : public QLineEdit {
@@ -34,7 +35,7 @@ public:
     using QLineEdit::QLineEdit;
 
     std::function<void(std::int16_t& code)> zeichenFilter;
-    std::function<Einfuegeantwort(const QString& text)> beurteileEinfuegung;
+    std::function<Einfuegeantwort(QString& text)> beurteileEinfuegung;
     std::function<void(const QString& text)> einfuegen;
 
     // Selects up to n characters from the caret, as far as the text reaches.
@@ -57,8 +58,10 @@ protected:
 private:
     bool nimmEinfuegung(QClipboard::Mode quelle);
     bool nimm(const QString& text);
-    Einfuegeantwort antwortAuf(const QDropEvent& ereignis) const;
+    Einfuegeantwort antwortAuf(const QDropEvent& ereignis, QString& text) const;
     bool beantworteZug(QDragMoveEvent& ereignis) const;
+    void kopiereVonAussen(QDropEvent& ereignis) const;
+    void legeGekuerztAb(QDropEvent& ereignis, const QString& text);
 
     Einfuegeantwort zug_ = Einfuegeantwort::Feld; // for the drag over the box, judged as it enters
 };

@@ -63,6 +63,7 @@ private:
     void benenneSteuerelemente();
     void meldeAdressen();
     std::vector<QLabel*> ergebnisse() const;
+    QString ganzesErgebnis() const;
 
     // Recalculation (form1.cpp).
     void ausfuehren();

@@ -4,7 +4,6 @@
 // octet field fills all four and, with a prefix, the options that show it.
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
-#include <algorithm>
 
 #include "calc/einfuegen.h"
 #include "calc/klasse.h"
@@ -45,11 +44,6 @@ bool zurueckVomMenue(Qt::FocusReason grund)
     return grund == Qt::PopupFocusReason;
 }
 
-bool nurZiffernIn(const QString& text)
-{
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
 std::optional<EingefuegteAdresse> adresseIn(const QString& text)
 {
     const QByteArray utf8 = text.toUtf8();
@@ -57,12 +51,22 @@ std::optional<EingefuegteAdresse> adresseIn(const QString& text)
 }
 
 // A whole address is the window's; digits alone are the field's own paste,
-// cut and corrected; anything else is refused whole.
-Einfuegeantwort beurteile(const QString& text)
+// cut and corrected, without the line break a spreadsheet's cell or the blank
+// a web page brings along; anything else is refused whole. An empty text is
+// the field's too, as Qt's paste of nothing deletes the selection.
+Einfuegeantwort beurteile(QString& text)
 {
-    if (adresseIn(text))
+    if (text.isEmpty())
+        return Einfuegeantwort::Feld;
+    const QByteArray utf8 = text.toUtf8();
+    const std::string_view roh(utf8.constData(), std::size_t(utf8.size()));
+    if (leseAdresse(roh))
         return Einfuegeantwort::Genommen;
-    return nurZiffernIn(text) ? Einfuegeantwort::Feld : Einfuegeantwort::Verweigert;
+    const auto ziffern = leseZiffern(roh);
+    if (!ziffern)
+        return Einfuegeantwort::Verweigert;
+    text = QString::fromLatin1(ziffern->data(), qsizetype(ziffern->size()));
+    return Einfuegeantwort::Feld;
 }
 
 } // namespace

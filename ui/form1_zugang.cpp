@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a screen reader hears of the main window, and which of its labels the
-// mouse may select and copy.
+// What a screen reader hears of the main window, which of its labels the
+// mouse may select and copy, and the whole result copied by a key.
 #include <QLabel>
 #include <QRadioButton>
 #include <QStringList>
 
+#include "calc/ergebnistext.h"
 #include "toolkit/kopierbar.h"
 #include "toolkit/steuerelement.h"
 #include "toolkit/textfeld.h"
@@ -73,6 +74,21 @@ void Form1::benenneSteuerelemente()
     verbirgTrenner(trenner);
 
     macheKopierbar(this, ergebnisse());
+    kopiereGanzesErgebnisPerTaste(this, [this] { return ganzesErgebnis(); });
+}
+
+QString Form1::ganzesErgebnis() const
+{
+    // What the labels show: a run that stopped early left the last complete results there.
+    const auto oktette = [](const std::array<QLabel*, 4>& labels) {
+        Oktette werte{};
+        for (std::size_t i = 0; i < labels.size(); ++i)
+            werte[i] = static_cast<std::uint8_t>(labels[i]->text().toUInt());
+        return werte;
+    };
+    const Ergebnisstand stand{oktette(lblsubnet_), oktette(lblnetz_), oktette(lblbroad_), berechnung_.zustand().klasse,
+                              label13_->text().toStdString()};
+    return QString::fromStdString(ergebnisAlsText(stand));
 }
 
 void Form1::meldeAdressen()

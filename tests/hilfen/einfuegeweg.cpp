@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -113,4 +114,21 @@ bool legeAb(QLineEdit* feld, const QString& text, QPoint wo)
     QDropEvent ab(wo, wie, &daten, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(feld, &ab);
     return ab.isAccepted() && ab.dropAction() == Qt::MoveAction;
+}
+
+void zieheHinueber(QWidget* quelle, QPoint auswahl, QWidget* ziel, QPoint wo)
+{
+    QWindow* von = quelle->window()->windowHandle();
+    QWindow* nach = ziel->window()->windowHandle();
+    const QPoint start = quelle->mapTo(quelle->window(), auswahl);
+    const QPoint ende = ziel->mapTo(ziel->window(), wo);
+    QTest::mousePress(von, Qt::LeftButton, {}, start);
+    // The drag runs a loop of its own until the button is let go: the way
+    // over the field and the release come from inside it.
+    QTimer::singleShot(0, nach, [nach, ende] {
+        QTest::mouseMove(nach, ende);
+        QTest::mouseMove(nach, ende + QPoint(1, 0));
+        QTest::mouseRelease(nach, Qt::LeftButton, {}, ende + QPoint(1, 0));
+    });
+    QTest::mouseMove(von, start + QPoint(QApplication::startDragDistance() + 2, 0));
 }

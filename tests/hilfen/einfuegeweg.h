@@ -5,6 +5,7 @@
 #include <QString>
 
 class QLineEdit;
+class QWidget;
 
 // The ways a user pastes into a line edit, delivered as the window system
 // delivers them, so that a paste starts where it starts for a user.
@@ -27,3 +28,8 @@ bool fuegeEin(QLineEdit* feld, const QString& text, Einfuegeweg weg, QPoint wo =
 // drop, none of it to a window that a modal one blocks. True when the field
 // accepted the drop, so that a source that moves its text would delete it.
 bool legeAb(QLineEdit* feld, const QString& text, QPoint wo);
+
+// Drags the text selected in quelle, pressed at auswahl, to wo in ziel through
+// the platform's own drag, which tells the source whether the drop copied or
+// moved its text. Offscreen has no such drag: there nothing happens.
+void zieheHinueber(QWidget* quelle, QPoint auswahl, QWidget* ziel, QPoint wo);

@@ -72,11 +72,12 @@ int praefixDerMaske(const std::array<std::uint32_t, 4>& m)
 Einfuegung liesEinfuegung(const std::string& text)
 {
     Einfuegung e;
-    if (std::all_of(text.begin(), text.end(), ziffer)) {
+    // Digits are the field's own paste, also with blanks and line breaks around.
+    const std::string kern = beschnitten(text);
+    if (text.empty() || (!kern.empty() && std::all_of(kern.begin(), kern.end(), ziffer))) {
         e.art = Einfuegung::NurZiffern;
         return e;
     }
-    const std::string kern = beschnitten(text);
     std::string adresse = kern;
     const std::size_t schraeg = kern.find('/');
     const std::size_t luecke = kern.find_first_of(" \t");

@@ -19,6 +19,7 @@ namespace netzplaner {
 
 class NetzlistenFenster;
 class Textfeld;
+class ZusammenfassungsFenster;
 
 // The main window. It owns the calculation state and the blink counter; its
 // handlers read the controls, let the calculation run and write the labels.
@@ -86,6 +87,7 @@ private:
     // beside the main window then, and hidden, not destroyed, on closing, so
     // that what the user entered is there again (form1_extras.cpp).
     void zeigeNeben(QWidget* fenster, bool neu);
+    void summe_Click(); // form1_zusammenfassen.cpp
 
     Berechnung berechnung_;
     std::uint8_t zaehler_ = 0;
@@ -105,7 +107,8 @@ private:
     std::array<QLabel*, 2> image1_{};
     QWidget* flaeche_ = nullptr; // the client area
     QTimer* timer1_ = nullptr;
-    QPointer<NetzlistenFenster> netzliste_; // null until opened, and once closed
+    QPointer<NetzlistenFenster> netzliste_;   // null until opened, and once closed
+    QPointer<ZusammenfassungsFenster> summe_; // null until first opened
 };
 
 } // namespace netzplaner

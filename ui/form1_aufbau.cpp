@@ -107,11 +107,14 @@ void Form1::baueMenue()
     extras->setObjectName(QStringLiteral("extras"));
     QAction* plan = extras->addAction(QStringLiteral("&Adressplan…"));
     plan->setObjectName(QStringLiteral("plan"));
+    QAction* summe = extras->addAction(QStringLiteral("&Zusammenfassen…"));
+    summe->setObjectName(QStringLiteral("summe"));
 
     connect(info, &QAction::triggered, this, &Form1::info_Click);
     connect(end, &QAction::triggered, this, [] { QCoreApplication::quit(); });
     connect(change, &QAction::triggered, this, &Form1::change_Click);
     connect(liste, &QAction::triggered, this, &Form1::liste_Click);
+    connect(summe, &QAction::triggered, this, &Form1::summe_Click);
 }
 
 void Form1::baueEingabezeile(QWidget* flaeche)

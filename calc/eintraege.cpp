@@ -2,6 +2,7 @@
 #include "calc/eintraege.h"
 
 #include <optional>
+#include <utility>
 
 #include "calc/adresse.h"
 #include "calc/adressteile.h"

@@ -2,6 +2,7 @@
 #include "calc/zusammenfassung.h"
 
 #include <bit>
+#include <utility>
 
 #include "calc/adresse.h"
 

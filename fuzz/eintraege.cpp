@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "calc/adresse.h"
 #include "calc/einfuegen.h"

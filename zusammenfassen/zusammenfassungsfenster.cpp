@@ -76,8 +76,8 @@ QWidget* ZusammenfassungsFenster::baueEingabe()
     eingabe_ = new QPlainTextEdit(spalte);
     eingabe_->setObjectName(QStringLiteral("txteingabe"));
     eingabe_->setPlaceholderText(QStringLiteral("Zum Beispiel:\n10.1.4.0/24\n10.1.5.0 - 10.1.9.255\n"
-                                                "172.16.0.0/255.255.0.0\n192.168.7.1\n"
-                                                "!10.1.6.0/25 nimmt Adressen aus"));
+                                                "172.16.0.0/255.255.0.0\n192.168.7.1\n!10.1.6.0/25\n\n"
+                                                "Ein „!“ vorn nimmt Adressen aus."));
     // Pasted tabs stay, as the separators of spreadsheet columns; a typed Tab
     // moves on, as everywhere else in the program.
     eingabe_->setTabChangesFocus(true);
@@ -104,20 +104,20 @@ QWidget* ZusammenfassungsFenster::baueErgebnis()
     macheZeilenKopierbar(ergebnis_);
     titel->setBuddy(ergebnis_);
 
-    auto* nurNetze = new QAction(QStringLiteral("Nur Netze kopieren"), ergebnis_);
-    connect(nurNetze, &QAction::triggered, this, &ZusammenfassungsFenster::kopiereNetze);
-    auto* alsCsv = new QAction(QStringLiteral("Als CSV speichern…"), ergebnis_);
-    connect(alsCsv, &QAction::triggered, this,
+    nurNetze_ = new QAction(QStringLiteral("Nur Netze kopieren"), ergebnis_);
+    connect(nurNetze_, &QAction::triggered, this, &ZusammenfassungsFenster::kopiereNetze);
+    alsCsv_ = new QAction(QStringLiteral("Als CSV speichern…"), ergebnis_);
+    connect(alsCsv_, &QAction::triggered, this,
             [this] { speichereAlsCsv(this, *modell_, QStringLiteral("zusammenfassung.csv"), dateiwahl); });
-    ergebnis_->addActions({nurNetze, alsCsv});
+    ergebnis_->addActions({nurNetze_, alsCsv_});
 
     supernetz_ = meldungsLabel("lblsupernetz", spalte);
     netzeKopieren_ = new QPushButton(QStringLiteral("Nur Netze &kopieren"), spalte);
     netzeKopieren_->setObjectName(QStringLiteral("netzekopieren"));
-    connect(netzeKopieren_, &QPushButton::clicked, nurNetze, &QAction::trigger);
+    connect(netzeKopieren_, &QPushButton::clicked, nurNetze_, &QAction::trigger);
     speichern_ = new QPushButton(QStringLiteral("Als CSV &speichern…"), spalte);
     speichern_->setObjectName(QStringLiteral("speichern"));
-    connect(speichern_, &QPushButton::clicked, alsCsv, &QAction::trigger);
+    connect(speichern_, &QPushButton::clicked, alsCsv_, &QAction::trigger);
 
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addStretch();
@@ -176,6 +176,8 @@ void ZusammenfassungsFenster::fasseZusammen()
     meldung_->setText(QString::fromStdString(meldungsText(ergebnis)));
     modell_->setzeBloecke(std::move(ergebnis.bloecke));
     const bool etwas = modell_->rowCount() > 0;
+    nurNetze_->setEnabled(etwas);
+    alsCsv_->setEnabled(etwas);
     netzeKopieren_->setEnabled(etwas);
     speichern_->setEnabled(etwas);
 }

@@ -5,6 +5,7 @@
 
 #include "toolkit/csvdatei.h"
 
+class QAction;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -44,6 +45,8 @@ private:
     QTableView* ergebnis_ = nullptr;
     QLabel* supernetz_ = nullptr;
     QLabel* meldung_ = nullptr;
+    QAction* nurNetze_ = nullptr;
+    QAction* alsCsv_ = nullptr;
     QPushButton* netzeKopieren_ = nullptr;
     QPushButton* speichern_ = nullptr;
 };

@@ -22,27 +22,22 @@ int blockpraefix(std::uint32_t hosts, bool rfc3021)
     return 32 - std::countr_zero(groesse);
 }
 
-std::string anzahl(std::uint64_t zahl, std::string_view einzahl, std::string_view mehrzahl)
-{
-    return mitTausenderpunkten(zahl) + ' ' + std::string(zahl == 1 ? einzahl : mehrzahl);
-}
-
 std::string passtNicht(const Netzangabe& netz, std::uint64_t belegt)
 {
-    const std::string bedarf = "Der Bedarf von " + anzahl(belegt, "Adresse", "Adressen");
+    const std::string bedarf = "Der Bedarf von " + anzahlText(belegt, "Adresse", "Adressen");
     if (belegt > adressraum)
         return bedarf + " passt nicht einmal in den ganzen IPv4-Adressraum ("
-               + anzahl(adressraum, "Adresse", "Adressen") + ")";
+               + anzahlText(adressraum, "Adresse", "Adressen") + ")";
     const int noetig = 32 - std::countr_zero(std::bit_ceil(belegt));
     return bedarf + " passt nicht in " + netzText(netz) + " ("
-           + anzahl(netzgroesse(netz.praefix), "Adresse", "Adressen") + ") und braucht mindestens ein /"
+           + anzahlText(netzgroesse(netz.praefix), "Adresse", "Adressen") + ") und braucht mindestens ein /"
            + std::to_string(noetig);
 }
 
 std::string belegung(std::size_t netze, std::uint64_t belegt, std::uint64_t gesamt)
 {
-    return anzahl(netze, "Netz", "Netze") + " geplant, " + mitTausenderpunkten(belegt) + " von "
-           + anzahl(gesamt, "Adresse", "Adressen") + " belegt (" + prozentText(belegt, gesamt) + "), "
+    return anzahlText(netze, "Netz", "Netze") + " geplant, " + mitTausenderpunkten(belegt) + " von "
+           + anzahlText(gesamt, "Adresse", "Adressen") + " belegt (" + prozentText(belegt, gesamt) + "), "
            + mitTausenderpunkten(gesamt - belegt) + " frei";
 }
 
@@ -87,7 +82,7 @@ Plan plane(const Netzangabe& netz, const std::vector<Bedarf>& bedarf, bool rfc30
     for (const Block& frei : bloeckeVon(naechste, std::uint64_t{n.netz} + gesamt - 1))
         plan.zeilen.push_back({0, frei.netz, frei.praefix, std::nullopt});
 
-    plan.meldung = netze == 0 ? "Noch kein Netz geplant, " + anzahl(gesamt, "Adresse", "Adressen") + " frei"
+    plan.meldung = netze == 0 ? "Noch kein Netz geplant, " + anzahlText(gesamt, "Adresse", "Adressen") + " frei"
                               : belegung(netze, belegt, gesamt);
     plan.gelungen = true;
     return plan;

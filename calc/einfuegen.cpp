@@ -2,10 +2,10 @@
 #include "calc/einfuegen.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdlib>
 #include <utility>
 
+#include "calc/adressteile.h"
 #include "calc/zeichen.h"
 
 namespace netzplaner {
@@ -16,52 +16,6 @@ namespace {
 bool istRand(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-// Takes a number of 1..hoechstens digits off the front. A longer run is
-// refused rather than cut: "1234.0.0.1" must not read as 123.
-std::optional<int> nimmZahl(std::string_view& rest, std::size_t hoechstens)
-{
-    std::size_t laenge = 0;
-    while (laenge < rest.size() && laenge <= hoechstens && istZiffer(rest[laenge]))
-        ++laenge;
-    if (laenge == 0 || laenge > hoechstens)
-        return std::nullopt;
-    int wert = 0;
-    for (std::size_t i = 0; i < laenge; ++i)
-        wert = wert * 10 + (rest[i] - '0');
-    rest.remove_prefix(laenge);
-    return wert;
-}
-
-std::optional<Oktette> nimmOktette(std::string_view& rest)
-{
-    Oktette oktette{};
-    for (std::size_t i = 0; i < oktette.size(); ++i) {
-        if (i > 0) {
-            if (rest.empty() || rest.front() != '.')
-                return std::nullopt;
-            rest.remove_prefix(1);
-        }
-        const auto wert = nimmZahl(rest, 3);
-        if (!wert || *wert > 255)
-            return std::nullopt;
-        oktette[i] = static_cast<std::uint8_t>(*wert);
-    }
-    return oktette;
-}
-
-// A mask with a gap among its ones (or ones after zeros, as a wildcard mask
-// has) names no prefix.
-std::optional<int> praefixDerMaske(const Oktette& maske)
-{
-    std::uint32_t bits = 0;
-    for (const std::uint8_t oktett : maske)
-        bits = bits << 8 | oktett;
-    const int einsen = std::popcount(bits);
-    if (std::countl_one(bits) != einsen)
-        return std::nullopt;
-    return einsen;
 }
 
 int bitsVon(Adressanteil anteil)
@@ -83,8 +37,8 @@ std::optional<EingefuegteAdresse> leseAdresse(std::string_view text)
 
     if (rest.front() == '/') {
         rest.remove_prefix(1);
-        const auto praefix = nimmZahl(rest, 2);
-        if (!praefix || *praefix > 32 || !rest.empty())
+        const auto praefix = nimmPraefix(rest);
+        if (!praefix || !rest.empty())
             return std::nullopt;
         adresse.praefix = *praefix;
         return adresse;

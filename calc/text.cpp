@@ -134,6 +134,11 @@ std::string mitTausenderpunkten(std::uint64_t zahl)
     return ziffern;
 }
 
+std::string anzahlText(std::uint64_t zahl, std::string_view einzahl, std::string_view mehrzahl)
+{
+    return mitTausenderpunkten(zahl) + ' ' + std::string(zahl == 1 ? einzahl : mehrzahl);
+}
+
 std::string prozentText(std::uint64_t teil, std::uint64_t ganzes)
 {
     return std::to_string((200 * teil + ganzes) / (2 * ganzes)) + " %";

@@ -9,7 +9,6 @@
 #include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <cmath>
 
 #include "netzliste/netzlistenmodell.h"
 #include "toolkit/bilder.h"
@@ -17,6 +16,7 @@
 #include "toolkit/listentabelle.h"
 #include "toolkit/nebenlage.h"
 #include "toolkit/schriften.h"
+#include "toolkit/spaltenbreite.h"
 #include "toolkit/tabellenkopie.h"
 #include "toolkit/zugaenglichkeit.h"
 
@@ -38,19 +38,9 @@ const std::array<Kopfzeile, 6> kopfzeilen = {{
     {"lbladresstyp", "Adresstyp", "Adresstyp"},
 }};
 
-// The widest text each column can hold, "0" standing for any digit: every
-// cell then fits whatever the choice, and no cell is measured at run time.
+// The widest text each column can hold, "0" standing for any digit.
 const std::array<const char*, Netzliste::spaltenzahl> breitesteZellen = {
     "000", "000.000.000.000/00", "000.000.000.000", "000.000.000.000", "000.000.000.000", "00000000"};
-
-QString mitBreitesterZiffer(const char* muster, const QFontMetricsF& masse)
-{
-    QChar breiteste = u'0';
-    for (char16_t z = u'1'; z <= u'9'; ++z)
-        if (masse.horizontalAdvance(QChar(z)) > masse.horizontalAdvance(breiteste))
-            breiteste = QChar(z);
-    return QString::fromLatin1(muster).replace(QLatin1Char('0'), breiteste);
-}
 
 } // namespace
 
@@ -128,15 +118,9 @@ void NetzlistenFenster::richteTabelleEin()
 void NetzlistenFenster::legeGroesseFest()
 {
     QHeaderView* spalten = tabelle_->horizontalHeader();
-    // Fractional: the tightened letter spacing gives fractional advances, which
-    // the view rounds up.
-    const QFontMetricsF masse(tabelle_->font());
-    // The item view's text margins, and the grid line on the right of a cell.
-    const int rand = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tabelle_) + 1) + 1;
     int breite = 2 * tabelle_->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tabelle_);
     for (int i = 0; i < Netzliste::spaltenzahl; ++i) {
-        const QString muster = mitBreitesterZiffer(breitesteZellen[std::size_t(i)], masse);
-        const int zelle = int(std::ceil(masse.horizontalAdvance(muster))) + rand;
+        const int zelle = spaltenbreite(tabelle_, QString::fromLatin1(breitesteZellen[std::size_t(i)]));
         const int spalte = std::max(zelle, spalten->sectionSizeHint(i));
         spalten->resizeSection(i, spalte);
         breite += spalte;

@@ -20,6 +20,7 @@ namespace netzplaner {
 class AdressplanFenster;
 class NetzlistenFenster;
 class Textfeld;
+class ZusammenfassungsFenster;
 
 // The main window. It owns the calculation state and the blink counter; its
 // handlers read the controls, let the calculation run and write the labels.
@@ -93,6 +94,7 @@ private:
     // beside the main window then, and hidden, not destroyed, on closing, so
     // that what the user entered is there again (form1_extras.cpp).
     void zeigeNeben(QWidget* fenster, bool neu);
+    void summe_Click(); // form1_zusammenfassen.cpp
 
     // The address plan (form1_adressplan.cpp). The program ends only once the
     // plan's unsaved changes are saved or let go.
@@ -120,6 +122,7 @@ private:
     QTimer* timer1_ = nullptr;
     QPointer<NetzlistenFenster> netzliste_;   // null until opened, and once closed
     AdressplanFenster* adressplan_ = nullptr; // made on first use, then only hidden
+    QPointer<ZusammenfassungsFenster> summe_; // null until first opened
 };
 
 } // namespace netzplaner

@@ -107,6 +107,8 @@ void Form1::baueMenue()
     extras->setObjectName(QStringLiteral("extras"));
     QAction* plan = extras->addAction(QStringLiteral("&Adressplan…"));
     plan->setObjectName(QStringLiteral("plan"));
+    QAction* summe = extras->addAction(QStringLiteral("&Zusammenfassen…"));
+    summe->setObjectName(QStringLiteral("summe"));
 
     connect(info, &QAction::triggered, this, &Form1::info_Click);
     connect(end, &QAction::triggered, this, [this] {
@@ -116,6 +118,7 @@ void Form1::baueMenue()
     connect(change, &QAction::triggered, this, &Form1::change_Click);
     connect(liste, &QAction::triggered, this, &Form1::liste_Click);
     connect(plan, &QAction::triggered, this, &Form1::plan_Click);
+    connect(summe, &QAction::triggered, this, &Form1::summe_Click);
 }
 
 void Form1::baueEingabezeile(QWidget* flaeche)

@@ -2,43 +2,12 @@
 #include "calc/netzliste.h"
 
 #include <algorithm>
-#include <numeric>
 
 #include "calc/adresstyp.h"
 #include "calc/maske.h"
+#include "calc/netzzeile.h"
 
 namespace netzplaner {
-namespace {
-
-constexpr std::string_view entfaellt = "entfällt";
-
-struct Netz {
-    Adresse netz, erster, letzter, broadcast;
-    std::uint64_t hosts; // 2^32 - 2 for /0
-    bool mitBroadcast;
-};
-
-Netz netzVon(Adresse adresse, int praefix)
-{
-    Netz n{};
-    n.netz = adresse & maske(praefix);
-    n.broadcast = n.netz | ~maske(praefix);
-    // RFC 3021: a /31 link has no room for net and broadcast address, both
-    // are hosts; a /32 is the one host itself.
-    n.mitBroadcast = praefix < 31;
-    n.erster = n.mitBroadcast ? n.netz + 1 : n.netz;
-    n.letzter = n.mitBroadcast ? n.broadcast - 1 : n.broadcast;
-    n.hosts = n.mitBroadcast ? netzgroesse(praefix) - 2 : netzgroesse(praefix);
-    return n;
-}
-
-std::string cidr(Adresse netz, int praefix)
-{
-    return adressText(netz) + '/' + std::to_string(praefix);
-}
-
-} // namespace
-
 Netzliste::Netzliste(const Netzwahl& wahl)
     : ip_(wahl.ip)
 {
@@ -66,51 +35,20 @@ std::array<std::string, Netzliste::spaltenzahl> Netzliste::zeile(int index) cons
     if (index < 0 || index >= zeilenzahl_)
         return {};
     const auto adresse = static_cast<Adresse>(erstesNetz_ + std::uint64_t(index) * netzgroesse(zeilenpraefix_));
-    const Netz n = netzVon(adresse, zeilenpraefix_);
-    return {std::to_string(index + 1),
-            cidr(n.netz, zeilenpraefix_),
-            adressText(n.erster),
-            adressText(n.letzter),
-            n.mitBroadcast ? adressText(n.broadcast) : std::string(entfaellt),
-            std::to_string(n.hosts)};
+    Netzzellen z = netzzellen(adresse, zeilenpraefix_);
+    return {std::to_string(index + 1), std::move(z.netz),      std::move(z.erster),
+            std::move(z.letzter),      std::move(z.broadcast), std::move(z.hosts)};
 }
 
 Netzkopf Netzliste::kopf() const
 {
-    const Netz n = netzVon(alsAdresse(ip_), praefix_);
-    return {cidr(n.netz, praefix_),
+    const Netzzellen z = netzzellen(alsAdresse(ip_), praefix_);
+    return {z.netz,
             adressText(maske(praefix_)),
             adressText(~maske(praefix_)),
-            adressText(n.erster) + " \u2013 " + adressText(n.letzter), // en dash
-            std::to_string(n.hosts),
+            z.erster + " \u2013 " + z.letzter, // en dash
+            z.hosts,
             std::string(adresstyp(ip_))};
-}
-
-std::string alsText(const Netzliste& liste, const std::vector<int>& zeilen, std::string_view trenner,
-                    std::string_view zeilenende)
-{
-    // No field holds a tab, a ";", a quote or a line break, so none needs quoting.
-    const auto zeileAnhaengen = [&](std::string& text, const auto& felder) {
-        for (std::size_t i = 0; i < felder.size(); ++i) {
-            if (i > 0)
-                text += trenner;
-            text += felder[i];
-        }
-        text += zeilenende;
-    };
-    std::string text;
-    zeileAnhaengen(text, Netzliste::spalten());
-    for (const int index : zeilen)
-        if (index >= 0 && index < liste.zeilenzahl())
-            zeileAnhaengen(text, liste.zeile(index));
-    return text;
-}
-
-std::string alsText(const Netzliste& liste, std::string_view trenner, std::string_view zeilenende)
-{
-    std::vector<int> alle(static_cast<std::size_t>(liste.zeilenzahl()));
-    std::iota(alle.begin(), alle.end(), 0);
-    return alsText(liste, alle, trenner, zeilenende);
 }
 
 } // namespace netzplaner

@@ -4,7 +4,6 @@
 #include <array>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "calc/adresse.h"
 #include "calc/netzwahl.h"
@@ -43,13 +42,5 @@ private:
     int zeilenzahl_;
     int aktuelleZeile_;
 };
-
-// The header line, then the given rows in the given order (indices outside the
-// list are left out); fields joined by trenner, every line ended by
-// zeilenende, the last one too.
-std::string alsText(const Netzliste& liste, const std::vector<int>& zeilen, std::string_view trenner,
-                    std::string_view zeilenende);
-// The same for the whole list.
-std::string alsText(const Netzliste& liste, std::string_view trenner, std::string_view zeilenende);
 
 } // namespace netzplaner

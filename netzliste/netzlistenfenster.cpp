@@ -11,12 +11,13 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "netzliste/nebenlage.h"
 #include "netzliste/netzlistenmodell.h"
-#include "netzliste/zeilenkopie.h"
 #include "toolkit/bilder.h"
 #include "toolkit/kopierbar.h"
+#include "toolkit/listentabelle.h"
+#include "toolkit/nebenlage.h"
 #include "toolkit/schriften.h"
+#include "toolkit/tabellenkopie.h"
 #include "toolkit/zugaenglichkeit.h"
 
 namespace netzplaner {
@@ -70,7 +71,11 @@ NetzlistenFenster::NetzlistenFenster(const Netzwahl& wahl, QWidget* hauptfenster
     richteTabelleEin();
     auto* knopf = new QPushButton(QStringLiteral("Als CSV speichern…"), this);
     knopf->setObjectName(QStringLiteral("speichern"));
-    connect(knopf, &QPushButton::clicked, this, [this] { speichereAlsCsv(this, modell_->liste(), dateiwahl); });
+    connect(knopf, &QPushButton::clicked, this, [this] {
+        // "192.168.4.0/24" names the file: a slash may not appear in a file name.
+        const QString netz = QString::fromStdString(modell_->liste().kopf().cidr);
+        speichereAlsCsv(this, *modell_, QString(netz).replace(u'/', u'_') + QStringLiteral(".csv"), dateiwahl);
+    });
     speichern_ = knopf;
 
     auto* unten = new QHBoxLayout;
@@ -115,24 +120,8 @@ void NetzlistenFenster::richteTabelleEin()
     tabelle_ = new QTableView(this);
     tabelle_->setObjectName(QStringLiteral("tabelle"));
     tabelle_->setModel(modell_);
-    tabelle_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tabelle_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tabelle_->setWordWrap(false);
-    // Tab leads on to the button, as in any window; the arrow keys move in
-    // the table. A table view would keep Tab for its cells.
-    tabelle_->setTabKeyNavigation(false);
-    // "Nr." numbers the rows already.
-    tabelle_->verticalHeader()->hide();
-    tabelle_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    // The style's rows are sized for touch, about twice a line of text: a
-    // line, the item view's margins above and below and the grid line.
-    const int rand = style()->pixelMetric(QStyle::PM_FocusFrameVMargin, nullptr, tabelle_) + 1;
-    tabelle_->verticalHeader()->setMinimumSectionSize(0);
-    tabelle_->verticalHeader()->setDefaultSectionSize(tabelle_->fontMetrics().height() + 2 * rand + 1);
-    tabelle_->horizontalHeader()->setHighlightSections(false);
-    tabelle_->horizontalHeader()->setStretchLastSection(true);
-    macheZeilenKopierbar(tabelle_, modell_);
+    richteListentabelleEin(tabelle_);
+    macheZeilenKopierbar(tabelle_);
     tabelle_->setFocus(); // for the arrow keys and Ctrl+C from the start
 }
 

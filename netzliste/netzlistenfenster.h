@@ -5,7 +5,7 @@
 #include <array>
 
 #include "calc/netzwahl.h"
-#include "netzliste/csvspeichern.h"
+#include "toolkit/csvdatei.h"
 
 class QLabel;
 class QTableView;

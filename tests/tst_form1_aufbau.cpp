@@ -208,13 +208,15 @@ void TstForm1Aufbau::menue()
     QCOMPARE(prog->actions().at(1)->text(), QStringLiteral("&Ende"));
 
     const QList<QAction*> leiste = form->menuBar()->actions();
-    QCOMPARE(leiste.size(), 3);
+    QCOMPARE(leiste.size(), 4);
     QCOMPARE(leiste.at(0)->menu(), prog);
     QCOMPARE(leiste.at(1)->objectName(), QStringLiteral("change"));
     QCOMPARE(leiste.at(1)->text(), QStringLiteral("&Wandeln"));
     QVERIFY(!leiste.at(1)->menu());
     QCOMPARE(leiste.at(2)->objectName(), QStringLiteral("liste"));
     QCOMPARE(leiste.at(2)->text(), QStringLiteral("&Netzliste"));
+    QCOMPARE(leiste.at(3)->menu()->objectName(), QStringLiteral("extras"));
+    QCOMPARE(leiste.at(3)->text(), QStringLiteral("E&xtras"));
 
     // Alt+P opens the drop-down.
     ip(0)->setFocus();

@@ -33,8 +33,6 @@ private slots:
     void liste_data();
     void liste();
     void keineListe();
-    void text_data();
-    void text();
     void adresstyp_data();
     void adresstyp();
 };
@@ -99,34 +97,6 @@ void TstNetzliste::keineListe()
     QVERIFY(!netzwahlAus(Eingaben{{"1", "256", "3", "4"}, normal, bit24, "0"}));
     QVERIFY(!netzwahlAus(Eingaben{{"1", "2", "3", "4"}, std::nullopt, bit24, "0"}));
     QVERIFY(!netzwahlAus(Eingaben{{"1", "2", "3", "4"}, sub, std::nullopt, "0"}));
-}
-
-void TstNetzliste::text_data()
-{
-    QTest::addColumn<QString>("bits"); // of "Sub Netz", "  8 Bit", 10.0.0.0
-    QTest::addColumn<QList<int>>("zeilen");
-    QTest::addColumn<QByteArray>("text");
-
-    QTest::newRow("clipboard, one row") << "0" << QList<int>{0}
-        << QByteArray("Nr.\tNetz\tErster Host\tLetzter Host\tBroadcast\tHosts\n"
-                      "1\t10.0.0.0/8\t10.0.0.1\t10.255.255.254\t10.255.255.255\t16777214\n");
-    // Rows in the order given; indices outside the list are left out.
-    QTest::newRow("csv, two rows") << "8" << QList<int>{255, -1, 0, 256}
-        << QByteArray("Nr.;Netz;Erster Host;Letzter Host;Broadcast;Hosts\r\n"
-                      "256;10.255.0.0/16;10.255.0.1;10.255.255.254;10.255.255.255;65534\r\n"
-                      "1;10.0.0.0/16;10.0.0.1;10.0.255.254;10.0.255.255;65534\r\n");
-}
-
-void TstNetzliste::text()
-{
-    QFETCH(QString, bits);
-    QFETCH(QList<int>, zeilen);
-    QFETCH(QByteArray, text);
-
-    const Netzliste liste(*netzwahlAus(Eingaben{{"10", "0", "0", "0"}, sub, bit8, bits.toStdString()}));
-    const bool csv = text.contains(';');
-    const std::string t = alsText(liste, {zeilen.begin(), zeilen.end()}, csv ? ";" : "\t", csv ? "\r\n" : "\n");
-    QCOMPARE(QByteArray::fromStdString(t), text);
 }
 
 void TstNetzliste::adresstyp_data()

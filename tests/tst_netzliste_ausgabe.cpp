@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <unistd.h>
@@ -68,7 +69,8 @@ void TstNetzlisteAusgabe::speichertCsv_data()
     QTest::addColumn<QByteArray>("anfang");
     QTest::addColumn<int>("zeilen");
 
-    const QByteArray kopfzeile = "Nr.;Netz;Erster Host;Letzter Host;Broadcast;Hosts\r\n";
+    // Behind a byte order mark, so that a German spreadsheet reads "ä" as UTF-8.
+    const QByteArray kopfzeile = "\xEF\xBB\xBFNr.;Netz;Erster Host;Letzter Host;Broadcast;Hosts\r\n";
     QTest::newRow("whole file") << "1" << QByteArray()
                                 << kopfzeile + "1;192.168.4.0/25;192.168.4.1;192.168.4.126;192.168.4.127;126\r\n"
                                                "2;192.168.4.128/25;192.168.4.129;192.168.4.254;192.168.4.255;126\r\n"
@@ -102,21 +104,43 @@ void TstNetzlisteAusgabe::speichertCsv()
 
 void TstNetzlisteAusgabe::meldetGescheitertesSpeichern_data()
 {
-    QTest::addColumn<bool>("ordnerAlsZiel");
-    QTest::newRow("a folder as target") << true;
-    QTest::newRow("an unwritable directory") << false;
+    QTest::addColumn<QString>("ziel");  // "ordner", "gesperrter Ordner" or "schreibgeschützt"
+    QTest::addColumn<QString>("grund"); // what the box says beside the file name
+    QTest::newRow("a folder as target") << "ordner" << "ist ein Ordner, keine Datei.";
+    // A new file: there is no older one to speak of.
+    QTest::newRow("an unwritable folder") << "gesperrter Ordner" << "lässt sich keine Datei anlegen.";
+    // The folder takes files: only the file itself is at fault, and it stays.
+    QTest::newRow("a read-only file, named like markup")
+        << "schreibgeschützt" << "ist schreibgeschützt. Die vorhandene Datei ist unverändert.";
 }
 
 void TstNetzlisteAusgabe::meldetGescheitertesSpeichern()
 {
-    QFETCH(bool, ordnerAlsZiel);
+    QFETCH(QString, ziel);
+    QFETCH(QString, grund);
     QTemporaryDir ordner;
-    QString ziel = ordner.path();
-    if (!ordnerAlsZiel) {
-        // root may write into any directory of its own; /proc takes no files from anyone.
-        QFile::setPermissions(ordner.path(), QFile::ReadOwner | QFile::ExeOwner);
-        ziel = (geteuid() == 0 ? QStringLiteral("/proc") : ordner.path()) + QStringLiteral("/netze.csv");
+    QString pfad = ordner.path();
+    const bool root = geteuid() == 0;
+    // root writes into read-only folders and files too, but not into immutable ones.
+    const auto sperre = [root](const QString& was, bool an) {
+        if (!root)
+            return true;
+        return QProcess::execute(QStringLiteral("chattr"), {QLatin1String(an ? "+i" : "-i"), was}) == 0;
+    };
+    QString gesperrt;
+    if (ziel == "gesperrter Ordner") {
+        gesperrt = ordner.path();
+        pfad = ordner.filePath(QStringLiteral("netze.csv"));
+        QFile::setPermissions(gesperrt, QFile::ReadOwner | QFile::ExeOwner);
+    } else if (ziel == "schreibgeschützt") {
+        gesperrt = pfad = ordner.filePath(QStringLiteral("a<b>c.csv"));
+        QFile alt(pfad);
+        QVERIFY(alt.open(QIODevice::WriteOnly) && alt.write("alt") == 3);
+        alt.close();
+        QVERIFY(alt.setPermissions(QFile::ReadOwner));
     }
+    if (!gesperrt.isEmpty() && !sperre(gesperrt, true))
+        QSKIP("chattr +i is not supported here");
     oeffneListe();
     bool gemeldet = false;
     waechter->pruefeUndSchliesse([&](QWidget* modal) {
@@ -124,15 +148,23 @@ void TstNetzlisteAusgabe::meldetGescheitertesSpeichern()
         QVERIFY(box);
         gemeldet = true;
         QCOMPARE(box->icon(), QMessageBox::Warning);
-        QCOMPARE(box->text(), QStringLiteral("Die Netzliste wurde nicht in „%1“ gespeichert.").arg(ziel));
-        QVERIFY2(box->informativeText().contains(ordnerAlsZiel ? "ist ein Ordner" : "lässt sich keine Datei anlegen"),
-                 qPrintable(box->informativeText()));
+        QCOMPARE(box->text(), QStringLiteral("Die Datei „%1“ wurde nicht gespeichert.").arg(pfad));
+        QVERIFY2(box->informativeText().endsWith(grund), qPrintable(box->informativeText()));
+        for (const char* label : {"qt_msgbox_label", "qt_msgbox_informativelabel"})
+            QCOMPARE(::finde<QLabel>(box, QLatin1String(label))->textFormat(), Qt::PlainText);
     });
-    speichereNach(ziel);
+    speichereNach(pfad);
     QVERIFY(gemeldet);
-    QCOMPARE(QFileInfo(ziel).isDir(), ordnerAlsZiel);
+    if (!gesperrt.isEmpty())
+        sperre(gesperrt, false);
     QFile::setPermissions(ordner.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QCOMPARE(QDir(ordner.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    const QStringList bleibt = ziel == "schreibgeschützt" ? QStringList{"a<b>c.csv"} : QStringList();
+    QCOMPARE(QDir(ordner.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), bleibt);
+    if (!bleibt.isEmpty()) {
+        QFile alt(pfad);
+        QVERIFY(alt.open(QIODevice::ReadOnly));
+        QCOMPARE(alt.readAll(), QByteArray("alt"));
+    }
 }
 
 QTEST_MAIN(TstNetzlisteAusgabe)

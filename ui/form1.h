@@ -82,6 +82,11 @@ private:
     void liste_Click();
     void folgeNetzliste();
 
+    // The windows of the Extras menu: each is made on its first opening, put
+    // beside the main window then, and hidden, not destroyed, on closing, so
+    // that what the user entered is there again (form1_extras.cpp).
+    void zeigeNeben(QWidget* fenster, bool neu);
+
     Berechnung berechnung_;
     std::uint8_t zaehler_ = 0;
 

@@ -103,6 +103,10 @@ void Form1::baueMenue()
     change->setObjectName(QStringLiteral("change"));
     QAction* liste = menuBar()->addAction(QStringLiteral("&Netzliste"));
     liste->setObjectName(QStringLiteral("liste"));
+    QMenu* extras = menuBar()->addMenu(QStringLiteral("E&xtras"));
+    extras->setObjectName(QStringLiteral("extras"));
+    QAction* plan = extras->addAction(QStringLiteral("&Adressplan…"));
+    plan->setObjectName(QStringLiteral("plan"));
 
     connect(info, &QAction::triggered, this, &Form1::info_Click);
     connect(end, &QAction::triggered, this, [] { QCoreApplication::quit(); });

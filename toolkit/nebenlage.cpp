@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "netzliste/nebenlage.h"
+#include "toolkit/nebenlage.h"
 
 #include <QMargins>
 #include <QScreen>

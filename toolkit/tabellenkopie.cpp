@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "toolkit/tabellenkopie.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QItemSelectionModel>
+#include <QTableView>
+#include <algorithm>
+#include <numeric>
+
+namespace netzplaner {
+namespace {
+
+void haengeFeldAn(QString& text, const QString& feld, QStringView trenner)
+{
+    const bool quoten = feld.contains(trenner) || feld.contains(u'"') || feld.contains(u'\n') || feld.contains(u'\r');
+    if (!quoten) {
+        text += feld;
+        return;
+    }
+    text += u'"';
+    text += QString(feld).replace(u'"', QStringLiteral("\"\""));
+    text += u'"';
+}
+
+template <typename Feld>
+void haengeZeileAn(QString& text, int spalten, const Feld& feld, QStringView trenner, QStringView zeilenende)
+{
+    for (int spalte = 0; spalte < spalten; ++spalte) {
+        if (spalte > 0)
+            text += trenner;
+        haengeFeldAn(text, feld(spalte), trenner);
+    }
+    text += zeilenende;
+}
+
+} // namespace
+
+QString tabellenText(const QAbstractItemModel& modell, const std::vector<int>& zeilen, QStringView trenner,
+                     QStringView zeilenende)
+{
+    const int spalten = modell.columnCount();
+    QString text;
+    haengeZeileAn(
+        text, spalten, [&](int s) { return modell.headerData(s, Qt::Horizontal).toString(); }, trenner, zeilenende);
+    for (const int zeile : zeilen)
+        if (zeile >= 0 && zeile < modell.rowCount())
+            haengeZeileAn(
+                text, spalten, [&](int s) { return modell.index(zeile, s).data().toString(); }, trenner, zeilenende);
+    return text;
+}
+
+std::vector<int> ersteZeilen(const QAbstractItemModel& modell, int hoechstens)
+{
+    std::vector<int> zeilen(static_cast<std::size_t>(std::clamp(modell.rowCount(), 0, hoechstens)));
+    std::iota(zeilen.begin(), zeilen.end(), 0);
+    return zeilen;
+}
+
+void macheZeilenKopierbar(QTableView* tabelle, int hoechstensZeilen)
+{
+    const auto kopiere = [](const QString& text) { QGuiApplication::clipboard()->setText(text); };
+    auto* kopieren = new QAction(QStringLiteral("Kopieren"), tabelle);
+    // The view's own Ctrl+C copies the current cell alone; the action's
+    // shortcut comes first.
+    kopieren->setShortcut(QKeySequence::Copy);
+    kopieren->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(kopieren, &QAction::triggered, tabelle, [tabelle, kopiere] {
+        std::vector<int> zeilen;
+        for (const QModelIndex& index : tabelle->selectionModel()->selectedRows())
+            zeilen.push_back(index.row());
+        // In the table's order, however the rows were picked.
+        std::sort(zeilen.begin(), zeilen.end());
+        kopiere(tabellenText(*tabelle->model(), zeilen, u"\t", u"\n"));
+    });
+    auto* alles = new QAction(QStringLiteral("Alles kopieren"), tabelle);
+    QObject::connect(alles, &QAction::triggered, tabelle, [tabelle, kopiere, hoechstensZeilen] {
+        kopiere(tabellenText(*tabelle->model(), ersteZeilen(*tabelle->model(), hoechstensZeilen), u"\t", u"\n"));
+    });
+
+    const auto folgeAuswahl = [tabelle, kopieren] { kopieren->setEnabled(tabelle->selectionModel()->hasSelection()); };
+    QObject::connect(tabelle->selectionModel(), &QItemSelectionModel::selectionChanged, kopieren, folgeAuswahl);
+    // A model reset clears the selection without a selectionChanged.
+    QObject::connect(tabelle->model(), &QAbstractItemModel::modelReset, kopieren, folgeAuswahl);
+    folgeAuswahl();
+    tabelle->addActions({kopieren, alles});
+    tabelle->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+} // namespace netzplaner

@@ -2,6 +2,7 @@
 #include "calc/ipv6teilung.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "calc/grosszahl.h"
 #include "calc/ipv6text.h"
@@ -13,6 +14,20 @@ namespace {
 std::string anzahlText(int exponent)
 {
     return mitPunkten(zweierpotenz(exponent)) + " (2^" + std::to_string(exponent) + ')';
+}
+
+// Every group with as many digits as its largest value has, and no "::",
+// which only ever shortens a text.
+std::string laengstesMuster(Zahl128 groesste)
+{
+    std::string muster;
+    for (int gruppe = 7; gruppe >= 0; --gruppe) {
+        const unsigned wert = unsigned(groesste >> (16 * gruppe)) & 0xffff;
+        muster.append(std::size_t(std::max(1, (int(std::bit_width(wert)) + 3) / 4)), '0');
+        if (gruppe > 0)
+            muster += ':';
+    }
+    return muster;
 }
 
 } // namespace
@@ -71,6 +86,15 @@ std::string Ipv6Teilung::umfang(Zahl128 erster) const
         return "Die Tabelle zeigt die ersten " + mitPunkten(std::to_string(zeilen)) + " von " + gesamt + " Teilnetzen.";
     return "Die Tabelle zeigt die Teilnetze Nr. " + nummerText(erster) + " bis " + nummerText(erster + zeilen - 1)
            + " von " + gesamt + '.';
+}
+
+std::array<std::string, Ipv6Teilung::spaltenzahl> Ipv6Teilung::breitesteZeile() const
+{
+    const Zahl128 hostbits = ~ipv6Maske(teilpraefix_);
+    const Zahl128 hoechstesTeilnetz = netzplaner::letzteAdresse(netz_) & ~hostbits;
+    const std::string nummer(zweierpotenz(teilpraefix_ - netz_.praefix).size(), '0');
+    return {mitPunkten(nummer), laengstesMuster(hoechstesTeilnetz) + '/' + std::to_string(teilpraefix_),
+            laengstesMuster(hoechstesTeilnetz), laengstesMuster(hoechstesTeilnetz | hostbits)};
 }
 
 } // namespace netzplaner

@@ -43,6 +43,11 @@ public:
     // What a table of zeilenAb(erster) rows from erster leaves out, in words;
     // empty when it lists every subnet.
     std::string umfang(Zahl128 erster) const;
+    // Texts at least as wide as any cell of their column can be, "0" standing
+    // for any hex digit: a view sizes its columns by them once per split.
+    std::array<std::string, spaltenzahl> breitesteZeile() const;
+
+    bool operator==(const Ipv6Teilung&) const = default;
 
 private:
     Ipv6Netz netz_{0, 0};

@@ -54,8 +54,7 @@ std::string reverseZone(const Ipv6Netz& netz)
     }
     zone += "ip6.arpa";
     if (netz.praefix % 4 != 0)
-        zone += " (Zone des /" + std::to_string(4 * stellen) + ", da /" + std::to_string(netz.praefix)
-                + " zwischen zwei Hex-Ziffern endet)";
+        zone += " (auf /" + std::to_string(4 * stellen) + " abgerundet)";
     return zone;
 }
 

@@ -191,12 +191,12 @@ void TstIpv6::reverse_data()
     QTest::addColumn<QString>("erwartet");
 
     QTest::newRow("/0") << QByteArray("::/0") << "ip6.arpa";
-    QTest::newRow("/3") << QByteArray("2000::/3") << "ip6.arpa (Zone des /0, da /3 zwischen zwei Hex-Ziffern endet)";
+    QTest::newRow("/3") << QByteArray("2000::/3") << "ip6.arpa (auf /0 abgerundet)";
     QTest::newRow("/4") << QByteArray("2000::/4") << "2.ip6.arpa";
     QTest::newRow("/48") << QByteArray("2001:db8::/48") << "0.0.0.0.8.b.d.0.1.0.0.2.ip6.arpa";
     QTest::newRow("/64") << QByteArray("2001:db8:abcd:12::/64") << "2.1.0.0.d.c.b.a.8.b.d.0.1.0.0.2.ip6.arpa";
     QTest::newRow("/127") << QByteArray("2001:db8::fffe/127")
-        << "f.f.f.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.8.b.d.0.1.0.0.2.ip6.arpa (Zone des /124, da /127 zwischen zwei Hex-Ziffern endet)";
+        << "f.f.f.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.8.b.d.0.1.0.0.2.ip6.arpa (auf /124 abgerundet)";
     QTest::newRow("/128") << QByteArray("2001:db8::1")
         << "1.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.8.b.d.0.1.0.0.2.ip6.arpa";
 }
@@ -279,7 +279,13 @@ void TstIpv6::kopf()
              QStringList({"2001:db8::/48", "2001:0db8:0000:0000:0000:0000:0000:0000", "2001:db8::",
                           "2001:db8:0:ffff:ffff:ffff:ffff:ffff", "1.208.925.819.614.629.174.706.176 (2^80)",
                           "65.536 (2^16)", "Dokumentation (RFC 3849)"}));
-    QCOMPARE(Ipv6Teilung(gelesen("2001:db8::/48"), 64).umfang(0), std::string());
+    const Ipv6Teilung teilung(gelesen("2001:db8::/48"), 64);
+    QCOMPARE(teilung.umfang(0), std::string());
+    // Column widths: every group as long as it can get in this split, no "::".
+    const auto breiteste = teilung.breitesteZeile();
+    QCOMPARE(QStringList({q(breiteste[0]), q(breiteste[1]), q(breiteste[2]), q(breiteste[3])}),
+             QStringList({"00.000", "0000:000:0:0000:0:0:0:0/64", "0000:000:0:0000:0:0:0:0",
+                          "0000:000:0:0000:0000:0000:0000:0000"}));
 }
 
 void TstIpv6::nummer_data()

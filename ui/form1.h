@@ -17,6 +17,7 @@ class QTimer;
 
 namespace netzplaner {
 
+class Ipv6Fenster;
 class NetzlistenFenster;
 class Textfeld;
 
@@ -86,6 +87,7 @@ private:
     // beside the main window then, and hidden, not destroyed, on closing, so
     // that what the user entered is there again (form1_extras.cpp).
     void zeigeNeben(QWidget* fenster, bool neu);
+    void ipv6_Click(); // form1_ipv6.cpp
 
     Berechnung berechnung_;
     std::uint8_t zaehler_ = 0;
@@ -106,6 +108,7 @@ private:
     QWidget* flaeche_ = nullptr; // the client area
     QTimer* timer1_ = nullptr;
     QPointer<NetzlistenFenster> netzliste_; // null until opened, and once closed
+    QPointer<Ipv6Fenster> ipv6_;            // null until first opened
 };
 
 } // namespace netzplaner

@@ -107,11 +107,14 @@ void Form1::baueMenue()
     extras->setObjectName(QStringLiteral("extras"));
     QAction* plan = extras->addAction(QStringLiteral("&Adressplan…"));
     plan->setObjectName(QStringLiteral("plan"));
+    QAction* ipv6 = extras->addAction(QStringLiteral("IPv&6…"));
+    ipv6->setObjectName(QStringLiteral("ipv6"));
 
     connect(info, &QAction::triggered, this, &Form1::info_Click);
     connect(end, &QAction::triggered, this, [] { QCoreApplication::quit(); });
     connect(change, &QAction::triggered, this, &Form1::change_Click);
     connect(liste, &QAction::triggered, this, &Form1::liste_Click);
+    connect(ipv6, &QAction::triggered, this, &Form1::ipv6_Click);
 }
 
 void Form1::baueEingabezeile(QWidget* flaeche)

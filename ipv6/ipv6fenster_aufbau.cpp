@@ -111,6 +111,7 @@ void Ipv6Fenster::baueEingaben(QGridLayout* raster)
     auto* teiltitel = new QLabel(QStringLiteral("&Teilnetze der Länge"), this);
     teiltitel->setBuddy(teilpraefix_);
     auto* zeile = new QHBoxLayout;
+    zeile->setSpacing(6);
     zeile->addWidget(txtipv6_, 1);
     zeile->addSpacing(12);
     zeile->addWidget(teiltitel);

@@ -18,6 +18,7 @@ class QTimer;
 namespace netzplaner {
 
 class AdressplanFenster;
+class Ipv6Fenster;
 class NetzlistenFenster;
 class Textfeld;
 class ZusammenfassungsFenster;
@@ -95,6 +96,7 @@ private:
     // that what the user entered is there again (form1_extras.cpp).
     void zeigeNeben(QWidget* fenster, bool neu);
     void summe_Click(); // form1_zusammenfassen.cpp
+    void ipv6_Click();  // form1_ipv6.cpp
 
     // The address plan (form1_adressplan.cpp). The program ends only once the
     // plan's unsaved changes are saved or let go.
@@ -123,6 +125,7 @@ private:
     QPointer<NetzlistenFenster> netzliste_;   // null until opened, and once closed
     AdressplanFenster* adressplan_ = nullptr; // made on first use, then only hidden
     QPointer<ZusammenfassungsFenster> summe_; // null until first opened
+    QPointer<Ipv6Fenster> ipv6_;              // null until first opened
 };
 
 } // namespace netzplaner

@@ -109,6 +109,8 @@ void Form1::baueMenue()
     plan->setObjectName(QStringLiteral("plan"));
     QAction* summe = extras->addAction(QStringLiteral("&Zusammenfassen…"));
     summe->setObjectName(QStringLiteral("summe"));
+    QAction* ipv6 = extras->addAction(QStringLiteral("IPv&6…"));
+    ipv6->setObjectName(QStringLiteral("ipv6"));
 
     connect(info, &QAction::triggered, this, &Form1::info_Click);
     connect(end, &QAction::triggered, this, [this] {
@@ -119,6 +121,7 @@ void Form1::baueMenue()
     connect(liste, &QAction::triggered, this, &Form1::liste_Click);
     connect(plan, &QAction::triggered, this, &Form1::plan_Click);
     connect(summe, &QAction::triggered, this, &Form1::summe_Click);
+    connect(ipv6, &QAction::triggered, this, &Form1::ipv6_Click);
 }
 
 void Form1::baueEingabezeile(QWidget* flaeche)

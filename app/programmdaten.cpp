@@ -7,19 +7,23 @@
 
 namespace netzplaner {
 
-void setzeProgrammdaten(QApplication& app)
+void setzeProgrammdaten()
 {
     // Version and id come from the build, so the program, its desktop entry
     // and its package can never disagree about them.
-    app.setApplicationName(QStringLiteral("Netzplaner"));
-    app.setApplicationVersion(QStringLiteral(NETZPLANER_VERSION));
-    app.setOrganizationName(QStringLiteral("Quendelwerk"));
-    app.setOrganizationDomain(QStringLiteral("quendelwerk.example"));
+    QApplication::setApplicationName(QStringLiteral("Netzplaner"));
+    QApplication::setApplicationVersion(QStringLiteral(NETZPLANER_VERSION));
+    QApplication::setOrganizationName(QStringLiteral("Quendelwerk"));
+    QApplication::setOrganizationDomain(QStringLiteral("quendelwerk.example"));
     // Wayland compositors and task bars find the desktop entry (and so the
     // launcher's icon and name) by this id.
     QApplication::setDesktopFileName(QStringLiteral(NETZPLANER_KENNUNG));
+}
+
+void setzeFenstersymbol(QApplication& app)
+{
     // Every window of the program shows the open eyes, the converter too.
-    QApplication::setWindowIcon(fenstersymbol());
+    app.setWindowIcon(fenstersymbol());
 }
 
 } // namespace netzplaner

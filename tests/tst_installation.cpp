@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QMimeDatabase>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -21,6 +22,7 @@ private slots:
     void symbolIstDasFensterbild();
     void desktopEintrag();
     void metainfo();
+    void dateitypDerPlaene();
     void pruefprogramme_data();
     void pruefprogramme();
     void quellinstallationBleibtEntfernbar();
@@ -68,6 +70,7 @@ void TstInstallation::genauDieseDateien()
         QStringLiteral("usr/share/man/de/man1/netzplaner.1.gz"),
         QStringLiteral("usr/share/man/man1/netzplaner.1.gz"),
         QStringLiteral("usr/share/metainfo/%1.metainfo.xml").arg(kennung()),
+        QStringLiteral("usr/share/mime/packages/%1.xml").arg(kennung()),
     };
     // Nothing more either: no build tools, no tests.
     QCOMPARE(installiert, erwartet);
@@ -100,7 +103,10 @@ void TstInstallation::desktopEintrag()
     QVERIFY(eintrag.value(QStringLiteral("Comment")).contains(QStringLiteral("Supernetze")));
     // What the entry names must be there.
     QCOMPARE(eintrag.value(QStringLiteral("Icon")), kennung());
-    QVERIFY(QFileInfo::exists(pfad(QStringLiteral("bin/") + eintrag.value(QStringLiteral("Exec")))));
+    QVERIFY(QFileInfo::exists(pfad(QStringLiteral("bin/") + eintrag.value(QStringLiteral("TryExec")))));
+    // A file manager hands over the plan file it opens with the entry.
+    QCOMPARE(eintrag.value(QStringLiteral("Exec")), QStringLiteral("netzplaner %f"));
+    QCOMPARE(eintrag.value(QStringLiteral("MimeType")), QStringLiteral("application/x-netzplaner-adressplan;"));
     // X11 window managers match the window's class, "Netzplaner", to the entry.
     QCOMPARE(eintrag.value(QStringLiteral("StartupWMClass")), QStringLiteral("Netzplaner"));
     // What people type into a launcher to find a subnet calculator.
@@ -131,6 +137,7 @@ void TstInstallation::metainfo()
             schluessel << attribute.value(QLatin1String("xml:lang")).toString() + xml.readElementText();
         else if (name == QLatin1String("id") || name == QLatin1String("launchable") || name == QLatin1String("image")
                  || name == QLatin1String("developer_name") || name == QLatin1String("binary")
+                 || name == QLatin1String("mediatype")
                  || name == QLatin1String("project_license"))
             felder.insert(name, xml.readElementText());
     }
@@ -140,6 +147,7 @@ void TstInstallation::metainfo()
     QCOMPARE(felder.value(QStringLiteral("launchable")), kennung() + QStringLiteral(".desktop"));
     QCOMPARE(felder.value(QStringLiteral("developer_name")), QStringLiteral("Quendelwerk"));
     QCOMPARE(felder.value(QStringLiteral("binary")), QStringLiteral("netzplaner"));
+    QCOMPARE(felder.value(QStringLiteral("mediatype")), QStringLiteral("application/x-netzplaner-adressplan"));
     QCOMPARE(felder.value(QStringLiteral("project_license")), QStringLiteral("GPL-3.0-or-later"));
     QCOMPARE(felder.value(QStringLiteral("content_rating")), QStringLiteral("oars-1.1"));
     QCOMPARE(felder.value(QStringLiteral("image")), QStringLiteral("http://netzplaner.quendelwerk.example/bildschirmfoto.png"));
@@ -147,6 +155,17 @@ void TstInstallation::metainfo()
     // Untagged, like every text of the file: German is the program's language.
     for (const char* wort : {"Subnetz", "Netzmaske", "IP", "CIDR", "Broadcast", "Supernetz"})
         QVERIFY2(schluessel.contains(QLatin1String(wort)), qPrintable(schluessel.join(", ")));
+}
+
+void TstInstallation::dateitypDerPlaene()
+{
+    // Read from the installed tree alone, as a file manager reads the folders
+    // that XDG_DATA_DIRS names.
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(pfad(QStringLiteral("share"))));
+    const QMimeType typ = QMimeDatabase().mimeTypeForFile(QStringLiteral("Standort Nord.adressplan"),
+                                                          QMimeDatabase::MatchExtension);
+    QCOMPARE(typ.name(), QStringLiteral("application/x-netzplaner-adressplan"));
+    QVERIFY(typ.inherits(QStringLiteral("application/json")));
 }
 
 void TstInstallation::pruefprogramme_data()

@@ -111,6 +111,7 @@ void TstPaket::inhalt()
                           QStringLiteral("./usr/share/man/de/man1/netzplaner.1.gz"),
                           QStringLiteral("./usr/share/man/man1/netzplaner.1.gz"),
                           QStringLiteral("./usr/share/metainfo/%1.metainfo.xml").arg(id),
+                          QStringLiteral("./usr/share/mime/packages/%1.xml").arg(id),
                       }));
 }
 

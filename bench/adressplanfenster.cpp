@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The address plan as the window does it: one edit of a Hosts cell through the
+// requirements' model (an undo step, the plan made anew, the plan's table
+// reset and painted), for 1,000 and 10,000 requirements, and opening a plan
+// file of 10,000 requirements into the window. Medians of RUNS runs, offscreen.
+//   bench_adressplanfenster [RUNS]   (default 31)
+#include <QApplication>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "adressplan/adressplanfenster.h"
+#include "toolkit/erscheinung.h"
+
+namespace {
+
+using namespace netzplaner;
+
+template <typename Schritt>
+double medianMs(int laeufe, Schritt schritt)
+{
+    std::vector<double> zeiten;
+    for (int i = 0; i < laeufe; ++i) {
+        const auto anfang = std::chrono::steady_clock::now();
+        schritt(i);
+        QApplication::processEvents(); // the paint that follows
+        zeiten.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - anfang).count());
+    }
+    std::nth_element(zeiten.begin(), zeiten.begin() + laeufe / 2, zeiten.end());
+    return zeiten[std::size_t(laeufe / 2)];
+}
+
+Plandokument planVon(int anzahl)
+{
+    Plandokument dokument{QStringLiteral("10.0.0.0/8"), false, {}};
+    for (int i = 0; i < anzahl; ++i)
+        dokument.bedarf.push_back({"Netz " + std::to_string(i + 1), std::uint32_t(1 + (i * 7919) % 500)});
+    return dokument;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    richteErscheinungEin(app);
+    const int laeufe = std::max(1, argc > 1 ? std::atoi(argv[1]) : 31);
+    QTemporaryDir ordner;
+    for (const int anzahl : {1000, 10000}) {
+        const QString pfad = ordner.filePath(QStringLiteral("plan%1.adressplan").arg(anzahl));
+        if (speicherePlan(pfad, planVon(anzahl)))
+            return 1;
+        AdressplanFenster fenster(QStringLiteral("10.0.0.0/8"), nullptr);
+        fenster.show();
+        const double oeffnen = medianMs(anzahl == 1000 ? 1 : std::max(1, laeufe / 5),
+                                        [&](int) { fenster.oeffne(pfad); });
+        QAbstractItemModel* bedarf = fenster.findChild<QTableView*>(QStringLiteral("bedarf"))->model();
+        const double bearbeiten = medianMs(
+            laeufe, [&](int lauf) { bedarf->setData(bedarf->index(anzahl / 2, 1), QString::number(1 + lauf % 300)); });
+        std::printf("window, plan of %6d, one edit painted %7.2f ms%21s %s\n", anzahl, bearbeiten, "",
+                    anzahl == 1000 ? "2 ms" : "20 ms");
+        if (anzahl == 10000)
+            std::printf("window, opening a plan file of 10,000 %7.2f ms\n", oeffnen);
+    }
+}

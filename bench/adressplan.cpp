@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "adressplan/plandatei.h"
+#include "bench/mittel.h"
 #include "calc/adressplan.h"
 
 namespace {
@@ -33,19 +34,6 @@ std::vector<Bedarf> bedarfVon(int anzahl)
         bedarf.push_back({"Netz " + std::to_string(i + 1), i % 10 == 9 ? std::nullopt : std::optional(hosts)});
     }
     return bedarf;
-}
-
-template <typename Schritt>
-double medianMs(int laeufe, Schritt schritt)
-{
-    std::vector<double> zeiten;
-    for (int i = 0; i < laeufe; ++i) {
-        const auto anfang = std::chrono::steady_clock::now();
-        schritt(i);
-        zeiten.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - anfang).count());
-    }
-    std::nth_element(zeiten.begin(), zeiten.begin() + laeufe / 2, zeiten.end());
-    return zeiten[std::size_t(laeufe / 2)];
 }
 
 // In the columns of the other benchmarks, which have a floor and a ratio.

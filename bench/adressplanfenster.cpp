@@ -7,31 +7,15 @@
 #include <QApplication>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <vector>
 
 #include "adressplan/adressplanfenster.h"
+#include "bench/mittel.h"
 #include "toolkit/erscheinung.h"
 
 namespace {
 
 using namespace netzplaner;
-
-template <typename Schritt>
-double medianMs(int laeufe, Schritt schritt)
-{
-    std::vector<double> zeiten;
-    for (int i = 0; i < laeufe; ++i) {
-        const auto anfang = std::chrono::steady_clock::now();
-        schritt(i);
-        QApplication::processEvents(); // the paint that follows
-        zeiten.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - anfang).count());
-    }
-    std::nth_element(zeiten.begin(), zeiten.begin() + laeufe / 2, zeiten.end());
-    return zeiten[std::size_t(laeufe / 2)];
-}
 
 Plandokument planVon(int anzahl)
 {
@@ -55,11 +39,15 @@ int main(int argc, char** argv)
             return 1;
         AdressplanFenster fenster(QStringLiteral("10.0.0.0/8"), nullptr);
         fenster.show();
-        const double oeffnen = medianMs(anzahl == 1000 ? 1 : std::max(1, laeufe / 5),
-                                        [&](int) { fenster.oeffne(pfad); });
+        const double oeffnen = medianMs(anzahl == 1000 ? 1 : std::max(1, laeufe / 5), [&](int) {
+            fenster.oeffne(pfad);
+            QApplication::processEvents(); // the paint that follows
+        });
         QAbstractItemModel* bedarf = fenster.findChild<QTableView*>(QStringLiteral("bedarf"))->model();
-        const double bearbeiten = medianMs(
-            laeufe, [&](int lauf) { bedarf->setData(bedarf->index(anzahl / 2, 1), QString::number(1 + lauf % 300)); });
+        const double bearbeiten = medianMs(laeufe, [&](int lauf) {
+            bedarf->setData(bedarf->index(anzahl / 2, 1), QString::number(1 + lauf % 300));
+            QApplication::processEvents();
+        });
         std::printf("window, plan of %6d, one edit painted %7.2f ms%21s %s\n", anzahl, bearbeiten, "",
                     anzahl == 1000 ? "2 ms" : "20 ms");
         if (anzahl == 10000)

@@ -5,11 +5,18 @@ namespace netzplaner {
 
 void Planmodell::setzePlan(Plan plan, const std::vector<Bedarf>& bedarf)
 {
-    beginResetModel();
+    // With as many rows as before the cells change in place, so that the view
+    // keeps the user's selection and scroll position.
+    const bool gleichViele = plan.zeilen.size() == plan_.zeilen.size();
+    if (!gleichViele)
+        beginResetModel();
     plan_ = std::move(plan);
     bedarf_ = &bedarf;
     gemerkteZeile_ = -1;
-    endResetModel();
+    if (!gleichViele)
+        endResetModel();
+    else if (!plan_.zeilen.empty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, planspalten - 1), {Qt::DisplayRole});
 }
 
 int Planmodell::rowCount(const QModelIndex& eltern) const

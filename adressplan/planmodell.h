@@ -20,7 +20,7 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     // bedarf names the planned rows; it must outlive the plan, which is made
-    // anew at every change of it.
+    // anew at every change of it. Another count of rows resets the model.
     void setzePlan(Plan plan, const std::vector<Bedarf>& bedarf);
     const Plan& plan() const { return plan_; }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "adressplan/bedarfstabelle.h"
 
+#include <QDrag>
 #include <QDropEvent>
 #include <algorithm>
 
@@ -41,6 +42,21 @@ void Bedarfstabelle::waehleLauf(int zeile, int anzahl)
     scrollTo(currentIndex());
 }
 
+void Bedarfstabelle::startDrag(Qt::DropActions)
+{
+    const auto [zeile, anzahl] = gewaehlterLauf();
+    if (anzahl == 0)
+        return;
+    QRect zeilen = visualRect(model()->index(zeile, 0));
+    for (int spalte = 1; spalte < model()->columnCount(); ++spalte)
+        zeilen |= visualRect(model()->index(zeile + anzahl - 1, spalte));
+    auto* ziehen = new QDrag(this);
+    ziehen->setMimeData(model()->mimeData(selectionModel()->selectedIndexes()));
+    ziehen->setPixmap(viewport()->grab(zeilen.intersected(viewport()->rect())));
+    // However the drag ends, the drop has done all there is to do.
+    ziehen->exec(Qt::MoveAction);
+}
+
 void Bedarfstabelle::dropEvent(QDropEvent* ereignis)
 {
     if (ereignis->source() != this) {
@@ -54,9 +70,7 @@ void Bedarfstabelle::dropEvent(QDropEvent* ereignis)
         ziel = dropIndicatorPosition() == BelowItem ? ueber.row() + 1 : ueber.row();
     if (anzahl > 0 && model()->moveRows({}, zeile, anzahl, {}, ziel))
         waehleLauf(ziel > zeile ? ziel - anzahl : ziel, anzahl);
-    // Told as a copy, the view the drag came from removes nothing itself.
-    ereignis->setDropAction(Qt::CopyAction);
-    ereignis->accept();
+    ereignis->acceptProposedAction();
     stopAutoScroll();
     setState(NoState);
     viewport()->update();

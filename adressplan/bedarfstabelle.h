@@ -5,9 +5,10 @@
 
 namespace netzplaner {
 
-// The requirements' table. A row dragged within it is moved by the model's
-// moveRows, one undoable step; Qt's own internal move would insert a copy and
-// remove the original, two steps that lose the row if the drop fails.
+// The requirements' table. Rows dragged within it are moved by the model's
+// moveRows, one undoable step, and nothing else: Qt's own internal move
+// removes the selected rows once the drag ends as a move, which after a moved
+// run is the run itself.
 class Bedarfstabelle : public QTableView {
     Q_OBJECT
 
@@ -20,6 +21,7 @@ public:
     void waehleLauf(int zeile, int anzahl);
 
 protected:
+    void startDrag(Qt::DropActions erlaubt) override;
     void dropEvent(QDropEvent* ereignis) override;
 };
 

@@ -154,9 +154,10 @@ void TstIpv6Fenster::kopiertUndSpeichert()
 void TstIpv6Fenster::nichtsWirdAbgeschnitten()
 {
     // The longest texts: 2^128 grouped in labels and the number column, a
-    // zone of 31 digits with its note, addresses without "::".
+    // zone of 31 digits with its note, addresses without "::", and IPv4-mapped
+    // ones, which end in up to 12 decimal digits.
     QStringList zuBreit;
-    for (const QString netz : {"::/0", "1234:5678:9abc:def0:1234:5678:9abc:def1/127"}) {
+    for (const QString netz : {"::/0", "1234:5678:9abc:def0:1234:5678:9abc:def1/127", "::ffff:255.255.255.0/120"}) {
         tippe("txtipv6", netz);
         ::finde<QSpinBox>(fenster, "teilpraefix")->setValue(128);
         QCoreApplication::processEvents();

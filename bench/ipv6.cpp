@@ -7,7 +7,10 @@
 // Then a keystroke that changes the count (Backspace and "8" at the end of
 // "2001:db8::/48": 65,536 rows against 1,048,576 for the /4), and scrolling the
 // 1,048,576 rows to their end, painted.
-//   bench_ipv6 [ROUNDS]
+//   bench_ipv6 [ROUNDS [CASE]]
+// CASE 0..3 (1,048,576 rows, 1 row, 64 rows, the count changing) times that
+// case alone, for `valgrind --tool=callgrind --toggle-collect='*tippe*'`,
+// which then counts the instructions of its keystrokes and nothing else.
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -15,7 +18,9 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <utility>
 
 #include "toolkit/erscheinung.h"
@@ -32,6 +37,15 @@ void druecke(QWidget* feld, Qt::Key taste, const QString& text)
     QCoreApplication::processEvents();
 }
 
+// Backspace and "8", paare times: the keystrokes and nothing else.
+[[gnu::noinline]] void tippe(QLineEdit* feld, int paare)
+{
+    for (int i = 0; i < paare; ++i) {
+        druecke(feld, Qt::Key_Backspace, QStringLiteral("\b"));
+        druecke(feld, Qt::Key_8, QStringLiteral("8"));
+    }
+}
+
 // Mean microseconds per keystroke: Backspace and "8" at position stelle.
 double miss(QLineEdit* feld, const QString& text, int stelle, int paare)
 {
@@ -40,10 +54,7 @@ double miss(QLineEdit* feld, const QString& text, int stelle, int paare)
     QCoreApplication::processEvents();
     QElapsedTimer uhr;
     uhr.start();
-    for (int i = 0; i < paare; ++i) {
-        druecke(feld, Qt::Key_Backspace, QStringLiteral("\b"));
-        druecke(feld, Qt::Key_8, QStringLiteral("8"));
-    }
+    tippe(feld, paare);
     return double(uhr.nsecsElapsed()) / 1000.0 / (2.0 * paare);
 }
 
@@ -54,6 +65,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     netzplaner::richteErscheinungEin(app);
     const int runden = argc > 1 ? std::atoi(argv[1]) : 200;
+    const int fall = argc > 2 ? std::atoi(argv[2]) : -1;
 
     netzplaner::Form1 form1;
     form1.show();
@@ -70,6 +82,12 @@ int main(int argc, char* argv[])
     double mittel[4] = {};
     const std::pair<const char*, int> texte[4] = {
         {"2001:db8::/32", 8}, {"2001:db8::/64", 8}, {"2001:db8::/58", 8}, {"2001:db8::/48", 13}};
+    if (fall >= 0 && fall < 4) {
+        miss(feld, QString::fromLatin1(texte[fall].first), texte[fall].second, 1); // warms up
+        std::printf("%.1f us per keystroke\n",
+                    miss(feld, QString::fromLatin1(texte[fall].first), texte[fall].second, std::max(1, runden / 2)));
+        return 0;
+    }
     for (int b = -1; b < bloecke; ++b) // the first block warms up
         for (int i = 0; i < 4; ++i) {
             const double mikro = miss(feld, QString::fromLatin1(texte[i].first), texte[i].second, b < 0 ? 5 : paare);

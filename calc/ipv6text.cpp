@@ -26,6 +26,17 @@ void haengeHexAn(std::string& text, unsigned gruppe)
 
 std::string ipv6Text(Zahl128 adresse)
 {
+    // RFC 5952 section 5: an IPv4-mapped address ends in its IPv4 address,
+    // dotted, as inet_ntop writes it; that part is an IPv4 host's own address.
+    if ((adresse >> 32) == 0xffff) {
+        std::string text = "::ffff:";
+        for (int oktett = 3; oktett >= 0; --oktett) {
+            text += std::to_string(unsigned(adresse >> (8 * oktett)) & 0xff);
+            if (oktett > 0)
+                text += '.';
+        }
+        return text;
+    }
     const auto g = gruppen(adresse);
     // RFC 5952 4.2.2: a single zero group stays "0", so a run counts from two.
     std::size_t lauf = 0, laufLaenge = 1;

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // leseIpv6 must agree with the C library's inet_pton on every bare address,
 // print back (RFC 5952 and written out) to texts that read the same, agree with
-// inet_ntop where that writes no dotted tail, and split any net it reads
-// without leaving it.
+// inet_ntop (which also writes the deprecated IPv4-compatible ::a.b.c.d dotted,
+// where RFC 5952 keeps hex groups), and split any net it reads without leaving
+// it.
 #include <arpa/inet.h>
 
 #include <cstdint>
@@ -57,8 +58,10 @@ void pruefeText(const Ipv6Netz& netz)
     char puffer[INET6_ADDRSTRLEN];
     const in6_addr a = alsIn6(netz.adresse);
     PRUEFE(inet_ntop(AF_INET6, &a, puffer, sizeof puffer));
-    if (std::strchr(puffer, '.') == nullptr)
+    const bool gemappt = (netz.adresse >> 32) == 0xffff;
+    if (gemappt || std::strchr(puffer, '.') == nullptr)
         PRUEFE(text == puffer);
+    PRUEFE(gemappt == (text.find('.') != std::string::npos));
 
     const std::string praefix = "/" + std::to_string(netz.praefix);
     PRUEFE(netzplaner::leseIpv6(text + praefix).netz == netz);

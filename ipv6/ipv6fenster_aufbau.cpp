@@ -15,6 +15,7 @@
 #include "calc/ipv6typ.h"
 #include "ipv6/ipv6fenster.h"
 #include "ipv6/ipv6modell.h"
+#include "ipv6/ipv6zellenmaler.h"
 #include "toolkit/bilder.h"
 #include "toolkit/kopierbar.h"
 #include "toolkit/listentabelle.h"
@@ -153,6 +154,7 @@ void Ipv6Fenster::richteTabelleEin()
     tabelle_ = new QTableView(this);
     tabelle_->setObjectName(QStringLiteral("tabelle"));
     tabelle_->setModel(modell_);
+    tabelle_->setItemDelegate(new Ipv6Zellenmaler(tabelle_));
     richteListentabelleEin(tabelle_);
     macheZeilenKopierbar(tabelle_, Ipv6Teilung::hoechstensZeilen);
 }

@@ -22,10 +22,13 @@ void Ipv6Modell::uebernimm(const std::optional<Ipv6Teilung>& teilung, Zahl128 er
     // position and lays out nothing again, which with a million rows is most
     // of what a keystroke would cost.
     if (zeilen == zeilen_ && zeilen > 0) {
+        // Listed from the same subnet on, the rows keep their numbers, and
+        // the view need not paint that column again.
+        const int ersteSpalte = erster == erster_ ? 1 : 0;
         teilung_ = teilung;
         erster_ = erster;
         gemerkteZeile_ = -1;
-        emit dataChanged(index(0, 0), index(zeilen - 1, Ipv6Teilung::spaltenzahl - 1), {Qt::DisplayRole});
+        emit dataChanged(index(0, ersteSpalte), index(zeilen - 1, Ipv6Teilung::spaltenzahl - 1), {Qt::DisplayRole});
         return;
     }
     beginResetModel();

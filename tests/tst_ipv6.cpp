@@ -119,6 +119,14 @@ void TstIpv6::text_data()
     QTest::newRow("run at the end") << QByteArray("fe80:0:0:0:0:0:0:0") << "fe80::";
     QTest::newRow("single zero at the end") << QByteArray("1:2:3:4:5:6:7:0") << "1:2:3:4:5:6:7:0";
     QTest::newRow("later run longer") << QByteArray("1:0:0:2:0:0:0:3") << "1:0:0:2::3";
+
+    // Section 5: the IPv4-mapped addresses, and only they, end dotted.
+    QTest::newRow("5 IPv4-mapped") << QByteArray("::FFFF:c000:0201") << "::ffff:192.0.2.1";
+    QTest::newRow("5 IPv4-mapped, first") << QByteArray("0:0:0:0:0:ffff:0:0") << "::ffff:0.0.0.0";
+    QTest::newRow("5 IPv4-mapped, last") << QByteArray("::ffff:ffff:ffff") << "::ffff:255.255.255.255";
+    QTest::newRow("5 below ::ffff:0:0/96") << QByteArray("::fffe:ffff:ffff") << "::fffe:ffff:ffff";
+    QTest::newRow("5 IPv4-compatible") << QByteArray("::192.0.2.1") << "::c000:201";
+    QTest::newRow("5 ffff in another group") << QByteArray("1::ffff:c000:201") << "1::ffff:c000:201";
 }
 
 void TstIpv6::text()

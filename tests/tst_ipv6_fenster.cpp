@@ -2,8 +2,10 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -47,6 +49,7 @@ private slots:
     void gehtZuNummer();
     void kopiertUndSpeichert();
     void nichtsWirdAbgeschnitten();
+    void zellenSehenAusWieVomStil();
 };
 
 void TstIpv6Fenster::oeffnetEinmalUndBehaeltDieEingabe()
@@ -151,9 +154,10 @@ void TstIpv6Fenster::kopiertUndSpeichert()
 void TstIpv6Fenster::nichtsWirdAbgeschnitten()
 {
     // The longest texts: 2^128 grouped in labels and the number column, a
-    // zone of 31 digits with its note, addresses without "::".
+    // zone of 31 digits with its note, addresses without "::", and IPv4-mapped
+    // ones, which end in up to 12 decimal digits.
     QStringList zuBreit;
-    for (const QString netz : {"::/0", "1234:5678:9abc:def0:1234:5678:9abc:def1/127"}) {
+    for (const QString netz : {"::/0", "1234:5678:9abc:def0:1234:5678:9abc:def1/127", "::ffff:255.255.255.0/120"}) {
         tippe("txtipv6", netz);
         ::finde<QSpinBox>(fenster, "teilpraefix")->setValue(128);
         QCoreApplication::processEvents();
@@ -170,6 +174,36 @@ void TstIpv6Fenster::nichtsWirdAbgeschnitten()
             }
     }
     QVERIFY2(zuBreit.isEmpty(), qPrintable(zuBreit.join(QStringLiteral(", "))));
+}
+
+void TstIpv6Fenster::zellenSehenAusWieVomStil()
+{
+    // The table paints its plain cells itself; pixel for pixel as the style
+    // would: numbers on the right, addresses on the left, a text too wide cut
+    // short, in an active and an inactive window.
+    tippe("txtipv6", "2001:db8::/32");
+    const QStyledItemDelegate stil;
+    const auto male = [&](const QAbstractItemDelegate& zellenmaler, const QStyleOptionViewItem& art, int spalte) {
+        QImage bild(art.rect.size() * tabelle()->devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
+        bild.setDevicePixelRatio(tabelle()->devicePixelRatio());
+        bild.fill(Qt::white);
+        QPainter maler(&bild);
+        zellenmaler.paint(&maler, art, tabelle()->model()->index(17, spalte));
+        return bild;
+    };
+    for (const bool aktiv : {true, false})
+        for (int spalte = 0; spalte < 4; ++spalte)
+            for (const int breite : {tabelle()->columnWidth(spalte), 40}) {
+                QStyleOptionViewItem art;
+                art.initFrom(tabelle());
+                art.widget = tabelle();
+                art.state.setFlag(QStyle::State_Active, aktiv);
+                art.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+                art.textElideMode = tabelle()->textElideMode();
+                art.rect = QRect(0, 0, breite, tabelle()->rowHeight(0));
+                QVERIFY2(male(*tabelle()->itemDelegate(), art, spalte) == male(stil, art, spalte),
+                         qPrintable(QStringLiteral("Spalte %1, %2 px, %3").arg(spalte).arg(breite).arg(aktiv)));
+            }
 }
 
 QTEST_MAIN(TstIpv6Fenster)

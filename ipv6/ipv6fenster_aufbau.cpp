@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStyle>
 #include <QTableView>
@@ -211,19 +212,29 @@ void Ipv6Fenster::passeSpaltenAn()
 
 void Ipv6Fenster::legeGroesseFest()
 {
-    // The table starts with about 16 rows of the usual split of a /48 in /64s
-    // and may grow with the window.
+    // Wide enough for the subnets of the usual splits, up to a /64 split of a
+    // /32, whose addresses run to 38 characters; the table starts with about
+    // 16 rows and may grow with the window. A larger split widens its columns
+    // and the table scrolls.
+    const QFontMetricsF masse(tabelle_->font());
+    const int rand = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tabelle_) + 1) + 1;
+    const std::array<std::string, Ipv6Teilung::spaltenzahl> ueblich = {"0.000.000.000", "0000:000:0000:0000:0:0:0:0/64",
+                                                                       "0000:000:0000:0000:0:0:0:0",
+                                                                       "0000:000:0000:0000:0000:0000:0000:0000"};
     const QHeaderView* spalten = tabelle_->horizontalHeader();
     int breiteTabelle = 2 * tabelle_->frameWidth()
                         + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tabelle_);
     for (int i = 0; i < Ipv6Teilung::spaltenzahl; ++i)
-        breiteTabelle += spalten->sectionSize(i);
+        breiteTabelle += std::max(spalten->sectionSize(i),
+                                  breite(breitestes(ueblich[std::size_t(i)], masse), masse) + rand);
     const int hoehe = 2 * tabelle_->frameWidth() + spalten->sizeHint().height()
                       + sichtbareZeilen * tabelle_->verticalHeader()->defaultSectionSize();
     tabelle_->setMinimumHeight(hoehe);
-    resize(std::max(sizeHint().width(),
-                    breiteTabelle + layout()->contentsMargins().left() + layout()->contentsMargins().right()),
-           sizeHint().height());
+    int weite = std::max(sizeHint().width(),
+                         breiteTabelle + layout()->contentsMargins().left() + layout()->contentsMargins().right());
+    if (const QScreen* bildschirm = screen())
+        weite = std::min(weite, bildschirm->availableGeometry().width() * 9 / 10);
+    resize(weite, sizeHint().height());
     tabelle_->setMinimumHeight(hoehe / 4);
 }
 

@@ -169,7 +169,12 @@ void AdressplanFenster::baueMenue()
     rueck->setShortcut(QKeySequence::Undo);
     QAction* wieder = stapel_->createRedoAction(this, QStringLiteral("&Wiederholen"));
     wieder->setObjectName(QStringLiteral("wiederholen"));
-    wieder->setShortcuts(QKeySequence::keyBindings(QKeySequence::Redo) << QKeySequence(Qt::CTRL | Qt::Key_Y));
+    // Ctrl+Y also where the platform's redo lacks it: a key bound twice to
+    // one action is ambiguous to Qt and does nothing at all.
+    QList<QKeySequence> wiederholen = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!wiederholen.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+        wiederholen << QKeySequence(Qt::CTRL | Qt::Key_Y);
+    wieder->setShortcuts(wiederholen);
     bearbeiten->addActions({rueck, wieder});
     bearbeiten->addSeparator();
 

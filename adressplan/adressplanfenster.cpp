@@ -61,6 +61,10 @@ AdressplanFenster::AdressplanFenster(const QString& netz, QWidget* hauptfenster)
 
     txtnetz_->setText(netz);
     connect(txtnetz_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        // A character typed over the same selected one is edited but no
+        // change: as a step it would make the next undo do nothing.
+        if (text == netzText_)
+            return;
         stapel_->push(new WertAendern<QString>([this](const QString& t) { setzeNetz(t); }, netzText_, text,
                                                QStringLiteral("Netz ändern"), 1));
     });

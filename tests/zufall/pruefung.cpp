@@ -47,6 +47,22 @@ void vergleiche(QStringList& fehler, const QWidget* w, const QString& ist, const
         fehler << QStringLiteral("%1 shows \"%2\", expected \"%3\"").arg(w->objectName(), lesbar(ist), lesbar(erwartet));
 }
 
+bool vergleicheZeilen(QStringList& fehler, const QTableView* tabelle, const std::vector<std::string>& soll)
+{
+    const QAbstractItemModel* modell = tabelle->model();
+    if (modell->rowCount() != int(soll.size())) {
+        fehler << QStringLiteral("%1 has %2 rows, expected %3").arg(tabelle->objectName()).arg(modell->rowCount()).arg(soll.size());
+        return false;
+    }
+    for (int zeile = 0; zeile < modell->rowCount() && fehler.size() < 5; ++zeile) {
+        QStringList ist; // the row as the report shows it
+        for (int spalte = 0; spalte < modell->columnCount(); ++spalte)
+            ist << modell->index(zeile, spalte).data().toString();
+        vergleiche(fehler, tabelle, ist.join(u'|'), soll[std::size_t(zeile)]);
+    }
+    return true;
+}
+
 QStringList pruefeWandeln(const WandelnSteuerelemente& w, QString& ergebnis)
 {
     QStringList fehler;
@@ -71,16 +87,8 @@ QStringList pruefeNetzliste(const QWidget* liste, const Eingabe& eingabe, bool a
         vergleiche(fehler, label, label->text(), soll.kopf[i]);
     }
     const auto* tabelle = finde<QTableView>(liste, QStringLiteral("tabelle"));
-    const QAbstractItemModel* modell = tabelle->model();
-    if (modell->rowCount() != int(soll.zeilen.size()))
-        return fehler << QStringLiteral("tabelle has %1 rows, expected %2")
-                             .arg(modell->rowCount()).arg(soll.zeilen.size());
-    for (int zeile = 0; zeile < modell->rowCount() && fehler.size() < 5; ++zeile) {
-        QStringList ist; // the row as the report shows it
-        for (int spalte = 0; spalte < 6; ++spalte)
-            ist << modell->index(zeile, spalte).data().toString();
-        vergleiche(fehler, tabelle, ist.join(u'|'), soll.zeilen[std::size_t(zeile)]);
-    }
+    if (!vergleicheZeilen(fehler, tabelle, soll.zeilen))
+        return fehler;
     const QModelIndex aktuell = tabelle->currentIndex();
     if (aktuelleZeile && aktuell.row() != soll.aktuell)
         fehler << QStringLiteral("the current row is %1, expected %2").arg(aktuell.row()).arg(soll.aktuell);

@@ -5,8 +5,10 @@
 #include <QStringList>
 #include <array>
 #include <string>
+#include <vector>
 
 class QRadioButton;
+class QTableView;
 class QWidget;
 struct WandelnSteuerelemente;
 
@@ -29,6 +31,10 @@ int eingeschaltet(const std::array<QRadioButton*, N>& gruppe, std::size_t ab = 0
 
 // One line per difference between what a control shows and what it must show.
 void vergleiche(QStringList& fehler, const QWidget* w, const QString& ist, const std::string& soll);
+
+// Every row of the table, its cells joined by "|", against the expected rows;
+// false when even the count differs.
+bool vergleicheZeilen(QStringList& fehler, const QTableView* tabelle, const std::vector<std::string>& soll);
 
 // ergebnis is the result the converter must be showing: it follows Text1, and
 // stays as it was while Text1 is empty.

@@ -66,15 +66,18 @@ Qt::Key schluessel(const QString& zeichen)
 
 } // namespace
 
+Taste zeichenTaste(const QString& zeichen)
+{
+    QString name = QStringLiteral("type \"%1\"").arg(zeichen);
+    if (zeichen.at(0).unicode() >= 0x7f)
+        name += QStringLiteral(" (U+%1)").arg(zeichen.toUcs4().value(0), 4, 16, QLatin1Char('0'));
+    return {schluessel(zeichen), zeichen, Qt::NoModifier, name};
+}
+
 Taste zufallsTaste(Wuerfel& wuerfel)
 {
-    if (wuerfel.promille(600)) {
-        const QString zeichen = wuerfel.zeichen();
-        QString name = QStringLiteral("type \"%1\"").arg(zeichen);
-        if (zeichen.at(0).unicode() >= 0x7f)
-            name += QStringLiteral(" (U+%1)").arg(zeichen.toUcs4().value(0), 4, 16, QLatin1Char('0'));
-        return {schluessel(zeichen), zeichen, Qt::NoModifier, name};
-    }
+    if (wuerfel.promille(600))
+        return zeichenTaste(wuerfel.zeichen());
     static const int gesamt = summe();
     int wahl = wuerfel.unter(gesamt);
     for (const auto& g : besondere) {

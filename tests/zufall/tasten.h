@@ -22,6 +22,9 @@ struct Taste {
 // mnemonics open the menus, which belong to no random run.
 Taste zufallsTaste(Wuerfel& wuerfel);
 
+// The key that types one character.
+Taste zeichenTaste(const QString& zeichen);
+
 // Presses and releases it in the window that has the focus.
 void drueckeTaste(const Taste& taste);
 

@@ -15,6 +15,7 @@ struct WandelnSteuerelemente;
 namespace zufall {
 
 struct Eingabe;
+class Planverlauf;
 
 // A text as a failure report can show it: control characters and everything
 // outside ASCII escaped, long texts shortened.
@@ -43,5 +44,9 @@ QStringList pruefeWandeln(const WandelnSteuerelemente& w, QString& ergebnis);
 // The open net list's labels and rows against the oracle's for the inputs;
 // its current row only where the program, not the user, chose it.
 QStringList pruefeNetzliste(const QWidget* liste, const Eingabe& eingabe, bool aktuelleZeile);
+
+// The address plan against the oracle's record of its document: the net, the
+// box, every row and cell of both tables, the message and the modified mark.
+QStringList pruefeAdressplan(const QWidget* fenster, const Planverlauf& verlauf);
 
 } // namespace zufall

@@ -122,11 +122,16 @@ void Lauf::aenderePlanzeilen(QWidget* fenster, int art)
     if (art < 70) {
         // The current row alone, a run, or two rows anywhere.
         const int wahl = wuerfel_.unter(3), zweite = wuerfel_.unter(anzahl);
-        std::vector<int> zeilen(wahl == 1 ? std::size_t(lauf) : std::size_t(wahl));
+        std::vector<int> zeilen(wahl == 1 ? std::size_t(lauf) : 0);
         std::iota(zeilen.begin(), zeilen.end(), erste);
         if (wahl == 2)
             zeilen = {erste, zweite};
-        beginne(QStringLiteral("remove rows %1..%2 or %3 (%4, %5)").arg(erste + 1).arg(erste + lauf).arg(zweite + 1).arg(wahl).arg(weg));
+        beginne(QStringLiteral("remove rows %1..%2 or %3 (%4, %5)")
+                    .arg(erste + 1)
+                    .arg(erste + lauf)
+                    .arg(zweite + 1)
+                    .arg(wahl)
+                    .arg(weg));
         waehle(tabelle, zeilen, erste);
         loese(fenster, weg, entf, "entfernen", "zeilenentfernen");
         if (zeilen.empty())
@@ -137,7 +142,11 @@ void Lauf::aenderePlanzeilen(QWidget* fenster, int art)
             bedarf.erase(bedarf.begin() + zeile);
     } else if (art < 78) {
         const bool hoch = wuerfel_.unter(2), markiert = lauf > 1 || wuerfel_.unter(2);
-        beginne(QStringLiteral("move rows %1..%2 %3 (%4)").arg(erste + 1).arg(erste + lauf).arg(hoch ? "up" : "down").arg(weg));
+        beginne(QStringLiteral("move rows %1..%2 %3 (%4)")
+                    .arg(erste + 1)
+                    .arg(erste + lauf)
+                    .arg(hoch ? "up" : "down")
+                    .arg(weg));
         std::vector<int> zeilen(markiert ? std::size_t(lauf) : 0);
         std::iota(zeilen.begin(), zeilen.end(), erste);
         waehle(tabelle, zeilen, erste);
@@ -158,9 +167,11 @@ void Lauf::aenderePlanzeilen(QWidget* fenster, int art)
         for (int i = 1 + wuerfel_.unter(3); i > 0; --i) {
             const QString hosts = wuerfel_.unter(10) ? QString::number(1 + wuerfel_.unter(500))
                                   : wuerfel_.unter(2) ? QString() : QStringLiteral("12a");
-            neue.push_back({QStringLiteral("B\u00fcro %1").arg(wuerfel_.unter(100)).toStdString(), liesHosts(hosts.toStdString()).value_or(std::nullopt)});
-            text += QString::fromStdString(neue.back().name) + u'\t' + hosts + QStringLiteral("\r\n");
-            falsch = falsch ? falsch : hosts == QLatin1String("12a") ? int(neue.size()) : 0;
+            const QString name = QStringLiteral("B\u00fcro %1").arg(wuerfel_.unter(100));
+            neue.push_back({name.toStdString(), liesHosts(hosts.toStdString()).value_or(std::nullopt)});
+            text += name + u'\t' + hosts + QStringLiteral("\r\n");
+            if (!falsch && hosts == QLatin1String("12a"))
+                falsch = int(neue.size());
         }
         beginne(QStringLiteral("Ctrl+V \"%1\" -> bedarf").arg(lesbar(text)));
         QGuiApplication::clipboard()->setText(text);
@@ -180,10 +191,7 @@ void Lauf::loese(QWidget* fenster, int weg, const Taste& taste, const char* knop
     if (weg == 0)
         drueckeTaste(taste);
     else if (weg == 1)
-    {
-        auto* k = finde<QPushButton>(fenster, QLatin1String(knopf));
-        klicke(k, k->rect().center());
-    }
+        klicke(finde<QPushButton>(fenster, QLatin1String(knopf)), QPoint(8, 8));
     else
         fenster->findChild<QAction*>(QLatin1String(aktion))->trigger();
 }

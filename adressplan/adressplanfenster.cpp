@@ -83,6 +83,13 @@ AdressplanFenster::AdressplanFenster(const QString& netz, QWidget* hauptfenster)
     txtnetz_->setFocus();
 }
 
+AdressplanFenster::~AdressplanFenster()
+{
+    // The undo stack, a child, goes after the members and clears itself with
+    // signals on the way: they must not reach a window that is half gone.
+    stapel_->disconnect(this);
+}
+
 void AdressplanFenster::baueFlaeche()
 {
     auto* flaeche = new QWidget(this);

@@ -61,6 +61,10 @@ AdressplanFenster::AdressplanFenster(const QString& netz, QWidget* hauptfenster)
 
     txtnetz_->setText(netz);
     connect(txtnetz_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        // A character typed over the same selected one is edited but no
+        // change: as a step it would make the next undo do nothing.
+        if (text == netzText_)
+            return;
         stapel_->push(new WertAendern<QString>([this](const QString& t) { setzeNetz(t); }, netzText_, text,
                                                QStringLiteral("Netz ändern"), 1));
     });
@@ -77,6 +81,13 @@ AdressplanFenster::AdressplanFenster(const QString& netz, QWidget* hauptfenster)
     schreibeTitel();
     neuPlanen();
     txtnetz_->setFocus();
+}
+
+AdressplanFenster::~AdressplanFenster()
+{
+    // The undo stack, a child, goes after the members and clears itself with
+    // signals on the way: they must not reach a window that is half gone.
+    stapel_->disconnect(this);
 }
 
 void AdressplanFenster::baueFlaeche()
@@ -169,7 +180,12 @@ void AdressplanFenster::baueMenue()
     rueck->setShortcut(QKeySequence::Undo);
     QAction* wieder = stapel_->createRedoAction(this, QStringLiteral("&Wiederholen"));
     wieder->setObjectName(QStringLiteral("wiederholen"));
-    wieder->setShortcuts(QKeySequence::keyBindings(QKeySequence::Redo) << QKeySequence(Qt::CTRL | Qt::Key_Y));
+    // Ctrl+Y also where the platform's redo lacks it: a key bound twice to
+    // one action is ambiguous to Qt and does nothing at all.
+    QList<QKeySequence> wiederholen = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!wiederholen.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+        wiederholen << QKeySequence(Qt::CTRL | Qt::Key_Y);
+    wieder->setShortcuts(wiederholen);
     bearbeiten->addActions({rueck, wieder});
     bearbeiten->addSeparator();
 

@@ -29,6 +29,7 @@ class AdressplanFenster : public QMainWindow {
 public:
     // netz: the text txtnetz starts with, the main window's net.
     AdressplanFenster(const QString& netz, QWidget* hauptfenster);
+    ~AdressplanFenster() override;
 
     // Opens a plan file in place of the plan shown, once unsaved changes are
     // saved or let go. A refused file leaves the window as it was and says why.

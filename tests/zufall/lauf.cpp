@@ -55,8 +55,9 @@ Lauf::~Lauf()
 QString Lauf::statistik() const
 {
     return QStringLiteral("%1 events: %2 octet changes, %3 bit count changes, the converter opened %4 times with "
-                          "%5 input changes, the net list %6 times with %7 events in it; %8 addresses pasted "
-                          "whole, %9 pastes refused")
+                          "%5 input changes, the net list %6 times with %7 events in it, the address plan %8 "
+                          "times with %9 events in it and %10 texts refused; %11 addresses pasted whole, %12 "
+                          "pastes refused")
         .arg(nummer_)
         .arg(oktettAenderungen_)
         .arg(bitsAenderungen_)
@@ -64,6 +65,9 @@ QString Lauf::statistik() const
         .arg(eingabeAenderungen_)
         .arg(netzlisteGeoeffnet_)
         .arg(netzlistenEreignisse_)
+        .arg(planGeoeffnet_)
+        .arg(planEreignisse_)
+        .arg(planAbgelehnt_)
         .arg(adressenEingefuegt_)
         .arg(einfuegungenVerweigert_);
 }
@@ -74,6 +78,7 @@ QString Lauf::fuehreAus()
     if (pruefeHauptfenster())
         while (weiter())
             hauptereignis();
+    beendePlan();
     return bericht_;
 }
 
@@ -113,7 +118,7 @@ bool Lauf::pruefeHauptfenster()
     QStringList fehler = haupt_.pruefe(oktettBearbeitet_);
     oktettBearbeitet_ = false;
     if (fehler.isEmpty())
-        fehler = pruefeNetzliste();
+        fehler = pruefeNetzliste() + pruefePlan();
     if (!waechter_->unerwartete().isEmpty())
         fehler << QStringLiteral("unexpected dialogs: ") + waechter_->unerwartete().join(QStringLiteral(", "));
     if (!fehler.isEmpty())
@@ -124,9 +129,9 @@ bool Lauf::pruefeHauptfenster()
 void Lauf::hauptereignis()
 {
     QWidget* flaeche = form_->centralWidget();
-    const int wahl = netzlistenereignis() ? -1 : wuerfel_.unter(1000);
+    const int wahl = netzlistenereignis() || planereignis() ? -1 : wuerfel_.unter(1000);
     if (wahl < 0) {
-        // The net list's event took the turn.
+        // The net list's or the plan's event took the turn.
     } else if (wahl < 550)
         tippe();
     else if (wahl < 700)

@@ -11,7 +11,9 @@
 #include <optional>
 
 #include "tests/zufall/hauptfenster.h"
+#include "tests/zufall/tasten.h"
 #include "tests/zufall/orakel.h"
+#include "tests/zufall/orakel_adressplan.h"
 #include "tests/zufall/wuerfel.h"
 
 class ModalWaechter;
@@ -21,9 +23,10 @@ class QMainWindow;
 namespace zufall {
 
 // One seeded run of random user events against the main window and the
-// converter and the net list it opens. After every event both windows are held against the
-// oracle; the first difference ends the run with a report that names the seed,
-// the event number and the events that led there, so it replays exactly.
+// converter, the net list and the address plan it opens. After every event
+// the windows are held against the oracle; the first difference ends the run
+// with a report that names the seed, the event number and the events that led
+// there, so it replays exactly.
 class Lauf {
 public:
     Lauf(std::uint64_t seed, long anzahl, QMainWindow* form);
@@ -54,6 +57,23 @@ private:
     QWidget* netzliste() const; // the open one, or null
     QStringList pruefeNetzliste();
 
+    // The address plan (lauf_adressplan.cpp): opened from the menu now and
+    // then, and while it is open, a share of the events goes to it.
+    bool planereignis();
+    QWidget* adressplan() const; // the open one, or null
+    void oeffnePlan(int weg);
+    void tippePlannetz(QWidget* fenster);
+    void fuegePlanzeileHinzu(QWidget* fenster);
+    void bearbeitePlanzelle(QWidget* fenster);
+    void aenderePlanzeilen(QWidget* fenster, int art);
+    void planSonst(QWidget* fenster, int art);
+    // An action by its key, its button or its menu entry.
+    void loese(QWidget* fenster, int weg, const Taste& taste, const char* knopf, const char* aktion);
+    QStringList pruefePlan();
+    // The end of the program asks about unsaved changes exactly when there are
+    // some; the answer Discard leaves nothing that could hold the test up.
+    void beendePlan();
+
     // Input as the window system delivers it, at points of a window.
     void tippe();
     void klicke(QWidget* ziel, QPoint wo, bool doppelt = false);
@@ -74,7 +94,10 @@ private:
     int wandelnGeoeffnet_ = 0;
     long oktettAenderungen_ = 0, bitsAenderungen_ = 0, eingabeAenderungen_ = 0;
     long adressenEingefuegt_ = 0, einfuegungenVerweigert_ = 0;
-    int netzlisteGeoeffnet_ = 0;
+    int netzlisteGeoeffnet_ = 0, planGeoeffnet_ = 0;
+    long planEreignisse_ = 0, planAbgelehnt_ = 0;
+    std::optional<Planverlauf> plan_; // from the plan's first opening
+    bool planSichtbar_ = false;
     long netzlistenEreignisse_ = 0;
     // The choice when the user last moved in the list: the program puts the
     // current row back only for another choice.

@@ -20,9 +20,12 @@
 namespace zufall {
 namespace {
 
+// The window's own: the windows it opens have their own events.
 QList<QLineEdit*> felder(QWidget* fenster)
 {
-    return fenster->findChildren<QLineEdit*>();
+    QList<QLineEdit*> eigene = fenster->findChildren<QLineEdit*>();
+    eigene.removeIf([fenster](const QLineEdit* feld) { return feld->window() != fenster; });
+    return eigene;
 }
 
 bool istEinfuegetaste(const Taste& taste)

@@ -54,20 +54,9 @@ int praefixVon(const Eingabe& e)
     return e.netzart == 0 ? klassenteil : e.netzart == 1 ? klassenteil + e.bits : klassenteil - e.bits;
 }
 
-std::uint32_t maskeVon(int praefix)
-{
-    return praefix == 0 ? 0u : ~0u << (32 - praefix);
-}
-
 std::uint32_t adresseVon(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d)
 {
     return a << 24 | b << 16 | c << 8 | d;
-}
-
-std::string punktiert(std::uint32_t adresse)
-{
-    return std::to_string(adresse >> 24) + '.' + std::to_string(adresse >> 16 & 0xFFu) + '.'
-           + std::to_string(adresse >> 8 & 0xFFu) + '.' + std::to_string(adresse & 0xFFu);
 }
 
 // The RFC ranges, checked in this order: the one /32 lies inside 240.0.0.0/4.
@@ -101,13 +90,21 @@ std::string typVon(std::uint32_t ip)
     return "\xC3\xB6" "ffentlich";
 }
 
+} // namespace
+
+std::uint32_t maskeVon(int praefix)
+{
+    return praefix == 0 ? 0u : ~0u << (32 - praefix);
+}
+
+std::string punktiert(std::uint32_t adresse)
+{
+    return std::to_string(adresse >> 24) + '.' + std::to_string(adresse >> 16 & 0xFFu) + '.'
+           + std::to_string(adresse >> 8 & 0xFFu) + '.' + std::to_string(adresse & 0xFFu);
+}
+
 // First and last host and the host count of the net of prefix q at netz: a
 // /31 is two hosts and a /32 one (RFC 3021), with no broadcast address.
-struct Hosts {
-    std::uint32_t erster, letzter;
-    std::uint64_t anzahl;
-};
-
 Hosts hostsVon(std::uint32_t netz, int q)
 {
     const std::uint32_t broadcast = netz | ~maskeVon(q);
@@ -115,8 +112,6 @@ Hosts hostsVon(std::uint32_t netz, int q)
         return {netz, broadcast, std::uint64_t{broadcast - netz} + 1};
     return {netz + 1, broadcast - 1, (std::uint64_t{1} << (32 - q)) - 2};
 }
-
-} // namespace
 
 Eingabe wahlVon(Eingabe eingabe)
 {

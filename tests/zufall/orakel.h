@@ -68,4 +68,15 @@ struct Praefixoptionen {
 };
 Praefixoptionen optionenFuer(int praefix, std::uint32_t erstesOktett);
 
+// The pieces the address plan's oracle shares: a mask of p leading ones,
+// "a.b.c.d", and first and last host and the host count of the net of prefix
+// q at netz (a /31 is two hosts and a /32 one, RFC 3021).
+std::uint32_t maskeVon(int praefix);
+std::string punktiert(std::uint32_t adresse);
+struct Hosts {
+    std::uint32_t erster, letzter;
+    std::uint64_t anzahl;
+};
+Hosts hostsVon(std::uint32_t netz, int q);
+
 } // namespace zufall

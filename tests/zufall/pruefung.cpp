@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/zufall/pruefung.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTableView>
+#include <algorithm>
 
 #include "tests/hilfen/finde.h"
 #include "tests/hilfen/wandelnsteuerelemente.h"
 #include "tests/zufall/orakel.h"
+#include "tests/zufall/orakel_adressplan.h"
 
 namespace zufall {
 
@@ -47,6 +50,22 @@ void vergleiche(QStringList& fehler, const QWidget* w, const QString& ist, const
         fehler << QStringLiteral("%1 shows \"%2\", expected \"%3\"").arg(w->objectName(), lesbar(ist), lesbar(erwartet));
 }
 
+bool vergleicheZeilen(QStringList& fehler, const QTableView* tabelle, const std::vector<std::string>& soll)
+{
+    const QAbstractItemModel* modell = tabelle->model();
+    if (modell->rowCount() != int(soll.size())) {
+        fehler << QStringLiteral("%1 has %2 rows, expected %3").arg(tabelle->objectName()).arg(modell->rowCount()).arg(soll.size());
+        return false;
+    }
+    for (int zeile = 0; zeile < modell->rowCount() && fehler.size() < 5; ++zeile) {
+        QStringList ist; // the row as the report shows it
+        for (int spalte = 0; spalte < modell->columnCount(); ++spalte)
+            ist << modell->index(zeile, spalte).data().toString();
+        vergleiche(fehler, tabelle, ist.join(u'|'), soll[std::size_t(zeile)]);
+    }
+    return true;
+}
+
 QStringList pruefeWandeln(const WandelnSteuerelemente& w, QString& ergebnis)
 {
     QStringList fehler;
@@ -71,22 +90,42 @@ QStringList pruefeNetzliste(const QWidget* liste, const Eingabe& eingabe, bool a
         vergleiche(fehler, label, label->text(), soll.kopf[i]);
     }
     const auto* tabelle = finde<QTableView>(liste, QStringLiteral("tabelle"));
-    const QAbstractItemModel* modell = tabelle->model();
-    if (modell->rowCount() != int(soll.zeilen.size()))
-        return fehler << QStringLiteral("tabelle has %1 rows, expected %2")
-                             .arg(modell->rowCount()).arg(soll.zeilen.size());
-    for (int zeile = 0; zeile < modell->rowCount() && fehler.size() < 5; ++zeile) {
-        QStringList ist; // the row as the report shows it
-        for (int spalte = 0; spalte < 6; ++spalte)
-            ist << modell->index(zeile, spalte).data().toString();
-        vergleiche(fehler, tabelle, ist.join(u'|'), soll.zeilen[std::size_t(zeile)]);
-    }
+    if (!vergleicheZeilen(fehler, tabelle, soll.zeilen))
+        return fehler;
     const QModelIndex aktuell = tabelle->currentIndex();
     if (aktuelleZeile && aktuell.row() != soll.aktuell)
         fehler << QStringLiteral("the current row is %1, expected %2").arg(aktuell.row()).arg(soll.aktuell);
     else if (aktuelleZeile && (!tabelle->selectionModel()->isRowSelected(aktuell.row())
                                || !tabelle->viewport()->rect().contains(tabelle->visualRect(aktuell))))
         fehler << QStringLiteral("the current row %1 is not marked or not in view").arg(aktuell.row());
+    return fehler;
+}
+
+QStringList pruefeAdressplan(const QWidget* fenster, const Planverlauf& verlauf)
+{
+    const Planstand& stand = verlauf.stand();
+    QStringList fehler;
+    if (fenster->isWindowModified() == verlauf.gespeichert())
+        fehler << QStringLiteral("the address plan's modified mark is %1").arg(fenster->isWindowModified());
+    const auto* netz = finde<QLineEdit>(fenster, QStringLiteral("txtnetz"));
+    vergleiche(fehler, netz, netz->text(), stand.netz);
+    if (finde<QCheckBox>(fenster, QStringLiteral("rfc3021"))->isChecked() != stand.rfc3021)
+        fehler << QStringLiteral("rfc3021 is not %1").arg(stand.rfc3021);
+    const auto* bedarf = finde<QTableView>(fenster, QStringLiteral("bedarf"));
+    const auto editoren = bedarf->findChildren<QLineEdit*>();
+    if (std::any_of(editoren.begin(), editoren.end(), [](const QLineEdit* e) { return e->isVisible(); }))
+        fehler << QStringLiteral("an editor stayed open in bedarf");
+    std::vector<std::string> zeilen;
+    for (const Planbedarf& b : stand.bedarf)
+        zeilen.push_back(b.name + '|' + (b.hosts ? std::to_string(*b.hosts) : std::string()));
+    vergleicheZeilen(fehler, bedarf, zeilen);
+    const Planerwartung soll = erwartePlan(stand);
+    vergleicheZeilen(fehler, finde<QTableView>(fenster, QStringLiteral("plan")), soll.zeilen);
+    const auto* meldung = finde<QLabel>(fenster, QStringLiteral("lblmeldung"));
+    if (!verlauf.abgelehnt.empty())
+        vergleiche(fehler, meldung, meldung->text(), verlauf.abgelehnt);
+    else if (!meldung->text().contains(QString::fromStdString(soll.meldung)))
+        fehler << QStringLiteral("lblmeldung shows \"%1\", not \"%2\"").arg(meldung->text(), QString::fromStdString(soll.meldung));
     return fehler;
 }
 

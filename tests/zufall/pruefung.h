@@ -5,14 +5,17 @@
 #include <QStringList>
 #include <array>
 #include <string>
+#include <vector>
 
 class QRadioButton;
+class QTableView;
 class QWidget;
 struct WandelnSteuerelemente;
 
 namespace zufall {
 
 struct Eingabe;
+class Planverlauf;
 
 // A text as a failure report can show it: control characters and everything
 // outside ASCII escaped, long texts shortened.
@@ -30,6 +33,10 @@ int eingeschaltet(const std::array<QRadioButton*, N>& gruppe, std::size_t ab = 0
 // One line per difference between what a control shows and what it must show.
 void vergleiche(QStringList& fehler, const QWidget* w, const QString& ist, const std::string& soll);
 
+// Every row of the table, its cells joined by "|", against the expected rows;
+// false when even the count differs.
+bool vergleicheZeilen(QStringList& fehler, const QTableView* tabelle, const std::vector<std::string>& soll);
+
 // ergebnis is the result the converter must be showing: it follows Text1, and
 // stays as it was while Text1 is empty.
 QStringList pruefeWandeln(const WandelnSteuerelemente& w, QString& ergebnis);
@@ -37,5 +44,9 @@ QStringList pruefeWandeln(const WandelnSteuerelemente& w, QString& ergebnis);
 // The open net list's labels and rows against the oracle's for the inputs;
 // its current row only where the program, not the user, chose it.
 QStringList pruefeNetzliste(const QWidget* liste, const Eingabe& eingabe, bool aktuelleZeile);
+
+// The address plan against the oracle's record of its document: the net, the
+// box, every row and cell of both tables, the message and the modified mark.
+QStringList pruefeAdressplan(const QWidget* fenster, const Planverlauf& verlauf);
 
 } // namespace zufall

@@ -15,36 +15,31 @@ struct Gewichtet {
     Taste taste;
 };
 
-Taste t(Qt::Key key, const char* text, const char* name, Qt::KeyboardModifiers umschalt = Qt::NoModifier)
-{
-    return {key, QString::fromLatin1(text), umschalt, QString::fromLatin1(name)};
-}
-
 const Qt::KeyboardModifiers strg = Qt::ControlModifier;
 const Qt::KeyboardModifiers shift = Qt::ShiftModifier;
 
 const std::array<Gewichtet, 21> besondere = {{
-    {80, t(Qt::Key_Backspace, "\b", "Backspace")},
-    {50, t(Qt::Key_Delete, "\x7f", "Delete")},
-    {30, t(Qt::Key_Left, "", "Left")},
-    {30, t(Qt::Key_Right, "", "Right")},
-    {15, t(Qt::Key_Left, "", "Shift+Left", shift)},
-    {15, t(Qt::Key_Right, "", "Shift+Right", shift)},
-    {20, t(Qt::Key_Home, "", "Home")},
-    {20, t(Qt::Key_End, "", "End")},
-    {35, t(Qt::Key_Up, "", "Up")},
-    {35, t(Qt::Key_Down, "", "Down")},
-    {40, t(Qt::Key_Tab, "\t", "Tab")},
-    {30, t(Qt::Key_Backtab, "", "Shift+Tab", shift)},
-    {20, t(Qt::Key_A, "\x01", "Ctrl+A", strg)},
-    {15, t(Qt::Key_Z, "\x1a", "Ctrl+Z", strg)},
-    {5, t(Qt::Key_Z, "\x1a", "Ctrl+Shift+Z", strg | shift)},
-    {5, t(Qt::Key_C, "\x03", "Ctrl+C", strg)},
-    {5, t(Qt::Key_X, "\x18", "Ctrl+X", strg)},
-    {15, t(Qt::Key_V, "\x16", "Ctrl+V", strg)},
-    {8, t(Qt::Key_Return, "\r", "Return")},
-    {7, t(Qt::Key_Escape, "\x1b", "Escape")},
-    {5, t(Qt::Key_Space, " ", "Space on a button")},
+    {80, taste(Qt::Key_Backspace, "\b", "Backspace")},
+    {50, taste(Qt::Key_Delete, "\x7f", "Delete")},
+    {30, taste(Qt::Key_Left, "", "Left")},
+    {30, taste(Qt::Key_Right, "", "Right")},
+    {15, taste(Qt::Key_Left, "", "Shift+Left", shift)},
+    {15, taste(Qt::Key_Right, "", "Shift+Right", shift)},
+    {20, taste(Qt::Key_Home, "", "Home")},
+    {20, taste(Qt::Key_End, "", "End")},
+    {35, taste(Qt::Key_Up, "", "Up")},
+    {35, taste(Qt::Key_Down, "", "Down")},
+    {40, taste(Qt::Key_Tab, "\t", "Tab")},
+    {30, taste(Qt::Key_Backtab, "", "Shift+Tab", shift)},
+    {20, taste(Qt::Key_A, "\x01", "Ctrl+A", strg)},
+    {15, taste(Qt::Key_Z, "\x1a", "Ctrl+Z", strg)},
+    {5, taste(Qt::Key_Z, "\x1a", "Ctrl+Shift+Z", strg | shift)},
+    {5, taste(Qt::Key_C, "\x03", "Ctrl+C", strg)},
+    {5, taste(Qt::Key_X, "\x18", "Ctrl+X", strg)},
+    {15, taste(Qt::Key_V, "\x16", "Ctrl+V", strg)},
+    {8, taste(Qt::Key_Return, "\r", "Return")},
+    {7, taste(Qt::Key_Escape, "\x1b", "Escape")},
+    {5, taste(Qt::Key_Space, " ", "Space on a button")},
 }};
 
 int summe()
@@ -66,15 +61,23 @@ Qt::Key schluessel(const QString& zeichen)
 
 } // namespace
 
+Taste taste(Qt::Key key, const char* text, const char* name, Qt::KeyboardModifiers umschalt)
+{
+    return {key, QString::fromLatin1(text), umschalt, QString::fromLatin1(name)};
+}
+
+Taste zeichenTaste(const QString& zeichen)
+{
+    QString name = QStringLiteral("type \"%1\"").arg(zeichen);
+    if (zeichen.at(0).unicode() >= 0x7f)
+        name += QStringLiteral(" (U+%1)").arg(zeichen.toUcs4().value(0), 4, 16, QLatin1Char('0'));
+    return {schluessel(zeichen), zeichen, Qt::NoModifier, name};
+}
+
 Taste zufallsTaste(Wuerfel& wuerfel)
 {
-    if (wuerfel.promille(600)) {
-        const QString zeichen = wuerfel.zeichen();
-        QString name = QStringLiteral("type \"%1\"").arg(zeichen);
-        if (zeichen.at(0).unicode() >= 0x7f)
-            name += QStringLiteral(" (U+%1)").arg(zeichen.toUcs4().value(0), 4, 16, QLatin1Char('0'));
-        return {schluessel(zeichen), zeichen, Qt::NoModifier, name};
-    }
+    if (wuerfel.promille(600))
+        return zeichenTaste(wuerfel.zeichen());
     static const int gesamt = summe();
     int wahl = wuerfel.unter(gesamt);
     for (const auto& g : besondere) {

@@ -22,6 +22,11 @@ struct Taste {
 // mnemonics open the menus, which belong to no random run.
 Taste zufallsTaste(Wuerfel& wuerfel);
 
+Taste taste(Qt::Key key, const char* text, const char* name, Qt::KeyboardModifiers umschalt = Qt::NoModifier);
+
+// The key that types one character.
+Taste zeichenTaste(const QString& zeichen);
+
 // Presses and releases it in the window that has the focus.
 void drueckeTaste(const Taste& taste);
 

@@ -15,6 +15,7 @@
 #include "tests/hilfen/wandelnoeffnen.h"
 #include "tests/zufall/lauf.h"
 #include "tests/zufall/orakel.h"
+#include "tests/zufall/orakel_adressplan.h"
 #include "tests/zufall/pruefung.h"
 
 // Random user events against the real windows, checked after every event.
@@ -85,6 +86,7 @@ private slots:
     void pruefungFindetAbweichungen();
     void wandelnPruefungFindetAbweichungen();
     void netzlistenPruefungFindetAbweichungen();
+    void planPruefungFindetAbweichungen();
 
 private:
     Browser browser;
@@ -180,6 +182,35 @@ void TstZufall::netzlistenPruefungFindetAbweichungen()
     QCOMPARE(zufall::pruefeNetzliste(liste, andere, false).size(), 2);
     andere.bits = 3;
     QCOMPARE(zufall::pruefeNetzliste(liste, andere, false).last(), QStringLiteral("tabelle has 4 rows, expected 8"));
+}
+
+void TstZufall::planPruefungFindetAbweichungen()
+{
+    form->findChild<QAction*>(QStringLiteral("plan"))->trigger();
+    const QWidget* plan = form->findChild<QWidget*>(QStringLiteral("adressplan"));
+    zufall::Planverlauf verlauf({"192.168.4.0/24", false, {}});
+    QCOMPARE(zufall::pruefeAdressplan(plan, verlauf), QStringList());
+
+    QAbstractItemModel* bedarf = plan->findChild<QTableView*>(QStringLiteral("bedarf"))->model();
+    QVERIFY(bedarf->insertRows(0, 3));
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(bedarf->setData(bedarf->index(i, 1), QString::number(10 * (i + 1))));
+    zufall::Planstand stand{"192.168.4.0/24", false, {{"", 10}, {"", 20}, {"", 30}}};
+    verlauf.aendere(stand);
+    QCOMPARE(zufall::pruefeAdressplan(plan, verlauf), QStringList());
+    const auto soll = zufall::erwartePlan(stand).zeilen; // two /27 in row order, a /28, then /28, /27, /25 free
+    QCOMPARE(soll.size(), std::size_t(6));
+    QCOMPARE(QString::fromStdString(soll[0]),
+             "2||20|192.168.4.0/27|255.255.255.224|192.168.4.1|192.168.4.30|192.168.4.31|30|67 %");
+    QCOMPARE(QString::fromStdString(soll[3]),
+             "|frei||192.168.4.80/28|255.255.255.240|192.168.4.81|192.168.4.94|192.168.4.95|14|");
+
+    stand.bedarf[0].hosts = 11; // the same blocks: only the row and the plan's Bedarf and Auslastung differ
+    verlauf.aendere(stand);
+    QCOMPARE(zufall::pruefeAdressplan(plan, verlauf).size(), 2);
+    verlauf.rueckgaengig();
+    verlauf.rueckgaengig(); // the oracle's start: unmodified, no rows, one free /24
+    QCOMPARE(zufall::pruefeAdressplan(plan, verlauf).size(), 3);
 }
 
 QTEST_MAIN(TstZufall)

@@ -92,4 +92,41 @@ QString Wuerfel::adresstext()
     return promille(30) ? QStringLiteral("fe80::1/64") : text;
 }
 
+QString Wuerfel::name()
+{
+    static const QString zeichen = QStringLiteral("abcXYZ 019-\u00e4\u00df");
+    QString text;
+    for (int i = unter(9); i > 0; --i)
+        text += zeichen.at(unter(int(zeichen.size())));
+    return text;
+}
+
+QString Wuerfel::hosts()
+{
+    static const QStringList falsch = {"0", "-5", "12a", "1.5", "99999999999", "\u00e4", "0x10", "1 2", "2147483647"};
+    const int art = unter(40);
+    if (art < 30)
+        return QString::number(1 + unter(art < 6 ? 4 : art < 28 ? 300 : 70000));
+    if (art < 32)
+        return art == 30 ? QString() : QStringLiteral("   ");
+    if (art < 34)
+        return QStringLiteral(" 00%1 ").arg(1 + unter(100));
+    if (art < 36)
+        return QString::number(art == 34 ? 2147483644 + unter(3) : 1073741821 + unter(3));
+    return falsch.at(unter(int(falsch.size())));
+}
+
+QString Wuerfel::netz()
+{
+    const int art = unter(20);
+    const int p = art < 9 ? 16 + unter(9) : art < 13 ? 8 + unter(8) : art < 17 ? 25 + unter(8) : unter(8);
+    const auto punkte = [](std::uint32_t zahl) {
+        return QStringLiteral("%1.%2.%3.%4").arg(zahl >> 24).arg(zahl >> 16 & 0xFF).arg(zahl >> 8 & 0xFF).arg(zahl & 0xFF);
+    };
+    const QString adresse = punkte(std::uint32_t(unter(1 << 16)) << 16 | std::uint32_t(unter(1 << 16)));
+    if (unter(4))
+        return adresse + QStringLiteral("/") + QString::number(p);
+    return QStringLiteral(" ") + adresse + QStringLiteral("  ") + punkte(p == 0 ? 0u : ~0u << (32 - p));
+}
+
 } // namespace zufall

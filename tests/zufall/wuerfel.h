@@ -33,6 +33,14 @@ public:
     // the forms a paste takes whole, often one that just misses them.
     QString adresstext();
 
+    // For the address plan: a requirement's name; a Hosts text, mostly one
+    // that plans, some at the limits of a block or of the field, some
+    // refused; a net, mostly one that holds a few rows, now and then the
+    // whole address space or one address, sometimes with its mask.
+    QString name();
+    QString hosts();
+    QString netz();
+
 private:
     std::mt19937_64 quelle_;
 };

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QUndoStack>
 #include <QVBoxLayout>
 #include <cmath>
@@ -257,10 +258,15 @@ void AdressplanFenster::legeSpaltenFest()
         planTabelle_->horizontalHeader()->resizeSection(i, spalte);
         breite += spalte;
     }
-    planTabelle_->setMinimumWidth(std::min(breite, 900));
+    // The plan may scroll sideways in a narrow window; at first the window
+    // shows it whole where the screen has room.
+    planTabelle_->setMinimumWidth(breite / 3);
     bedarfTabelle_->setMinimumWidth(
         QFontMetrics(bedarfTabelle_->font()).horizontalAdvance(QStringLiteral("Name des Netzes 0000000000")) + 40);
-    resize(sizeHint().expandedTo(QSize(breite + bedarfTabelle_->minimumWidth() + 60, 480)));
+    QSize groesse = sizeHint().expandedTo(QSize(breite + bedarfTabelle_->minimumWidth() + 60, 480));
+    if (const QScreen* bildschirm = screen())
+        groesse = groesse.boundedTo(bildschirm->availableGeometry().size() * 9 / 10);
+    resize(groesse);
 }
 
 void AdressplanFenster::keyPressEvent(QKeyEvent* ereignis)

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -306,6 +307,9 @@ void TstAdressplanFenster::nichtsWirdAbgeschnitten()
 {
     AdressplanFenster* fenster = plan();
     QVERIFY(QTest::qWaitForWindowExposed(fenster));
+    // On any screen of desktop size the window starts whole on it.
+    const QRect bildschirm = fenster->screen()->availableGeometry();
+    QVERIFY(bildschirm.width() < 640 || fenster->frameGeometry().width() <= bildschirm.width());
     for (auto* knopf : fenster->findChildren<QAbstractButton*>())
         QVERIFY2(knopf->width() >= knopf->sizeHint().width(), qPrintable(knopf->text()));
     for (auto* label : fenster->findChildren<QLabel*>())

@@ -31,8 +31,9 @@ public:
     AdressplanFenster(const QString& netz, QWidget* hauptfenster);
     ~AdressplanFenster() override;
 
-    // Opens a plan file in place of the plan shown, once unsaved changes are
-    // saved or let go. A refused file leaves the window as it was and says why.
+    // Opens a plan file in place of the plan shown; whoever calls it has asked
+    // about unsaved changes (darfVerwerfen). A refused file leaves the window
+    // as it was and says why.
     bool oeffne(const QString& pfad);
     // True when nothing unsaved would be lost: no changes since the last save,
     // or the user saved them or let them go when asked. False: keep running.

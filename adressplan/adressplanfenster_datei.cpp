@@ -2,7 +2,6 @@
 // The plan as a document: opening, saving, importing requirements, exporting
 // the plan, and asking before unsaved changes would be lost.
 #include <QCheckBox>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,14 +14,9 @@
 #include "adressplan/planmodell.h"
 #include "calc/bedarfcsv.h"
 #include "toolkit/csvdatei.h"
+#include "toolkit/ganzlesen.h"
 
 namespace netzplaner {
-namespace {
-
-// Larger than any plan a site needs by far; a larger file is not a plan.
-constexpr qint64 hoechsteImportgroesse = 10 * 1024 * 1024;
-
-} // namespace
 
 Plandokument AdressplanFenster::dokument() const
 {
@@ -135,17 +129,13 @@ void AdressplanFenster::importieren()
     if (pfad.isEmpty())
         return;
     const QString nicht = QStringLiteral("Der Bedarf wurde nicht aus %1 importiert.").arg(dateiname(pfad));
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) {
-        warne(this, nicht, datei.errorString());
+    const auto inhalt = leseGanz(pfad);
+    if (const auto* fehler = std::get_if<QString>(&inhalt)) {
+        warne(this, nicht, *fehler);
         return;
     }
-    if (datei.size() > hoechsteImportgroesse) {
-        warne(this, nicht, QStringLiteral("Die Datei ist größer als 10 MiB."));
-        return;
-    }
-    const QByteArray inhalt = datei.readAll();
-    const auto gelesen = leseBedarfCsv(std::string_view(inhalt.constData(), std::size_t(inhalt.size())));
+    const QByteArray& bytes = std::get<QByteArray>(inhalt);
+    const auto gelesen = leseBedarfCsv(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     if (const auto* fehler = std::get_if<std::string>(&gelesen)) {
         warne(this, nicht, QString::fromStdString(*fehler));
         return;

@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "adressplan/plandatei.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cmath>
 
+#include "toolkit/ganzlesen.h"
 #include "toolkit/ganzschreiben.h"
 
 namespace netzplaner {
@@ -114,28 +112,12 @@ QByteArray schreibePlan(const Plandokument& dokument)
 
 std::variant<Plandokument, QString> oeffnePlan(const QString& pfad)
 {
-    const QString name = dateiname(pfad) + QStringLiteral(": ");
-    const QFileInfo info(pfad);
-    if (!info.exists())
-        return name + QStringLiteral("Die Datei gibt es nicht");
-    // A pipe or a device could block or never end.
-    if (!info.isFile())
-        return name + QStringLiteral("Das ist keine gewöhnliche Datei");
-    const QString zuGross = QStringLiteral("Die Datei ist größer als 10 MiB und wird nicht gelesen");
-    if (info.size() > hoechstePlangroesse)
-        return name + zuGross;
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly))
-        return name + QStringLiteral("Die Datei lässt sich nicht lesen (%1)").arg(datei.errorString());
-    // The file may have grown since it was looked at.
-    const QByteArray inhalt = datei.read(hoechstePlangroesse + 1);
-    if (datei.error() != QFileDevice::NoError)
-        return name + QStringLiteral("Die Datei lässt sich nicht lesen (%1)").arg(datei.errorString());
-    if (inhalt.size() > hoechstePlangroesse)
-        return name + zuGross;
-    auto dokument = lesePlan(inhalt);
+    const auto inhalt = leseGanz(pfad);
+    if (const auto* fehler = std::get_if<QString>(&inhalt))
+        return *fehler;
+    auto dokument = lesePlan(std::get<QByteArray>(inhalt));
     if (auto* fehler = std::get_if<QString>(&dokument))
-        return name + *fehler;
+        return dateiname(pfad) + QStringLiteral(": ") + *fehler;
     return dokument;
 }
 

@@ -3,9 +3,11 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "adressplan/plandatei.h"
+#include "toolkit/ganzlesen.h"
 
 using namespace netzplaner;
 
@@ -37,6 +39,8 @@ private slots:
     void bleibtBeimSpeichernUndOeffnenGleich();
     void misslungenesSpeichernLaesstAlteDatei();
     void liestHoechstens10MiB();
+    void geraetedateiWirdAbgewiesen_data();
+    void geraetedateiWirdAbgewiesen();
 };
 
 void TstPlandatei::lesePlan_data()
@@ -116,7 +120,7 @@ void TstPlandatei::liestHoechstens10MiB()
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QStringLiteral("gross.adressplan"));
     QByteArray inhalt = schreibePlan(beispiel);
-    inhalt += QByteArray(hoechstePlangroesse - inhalt.size(), ' ');
+    inhalt += QByteArray(hoechsteDateigroesse - inhalt.size(), ' ');
     for (const bool zuGross : {false, true}) {
         QFile datei(pfad);
         QVERIFY(datei.open(QIODevice::WriteOnly) && datei.write(inhalt + QByteArray(zuGross, ' ')) == inhalt.size() + zuGross);
@@ -124,6 +128,29 @@ void TstPlandatei::liestHoechstens10MiB()
         QCOMPARE(gelesen(oeffnePlan(pfad)), zuGross ? QStringLiteral("„%1“: Die Datei ist größer als 10 MiB und wird nicht gelesen").arg(pfad)
                                                     : gelesen(beispiel));
     }
+}
+
+void TstPlandatei::geraetedateiWirdAbgewiesen_data()
+{
+    QTest::addColumn<QString>("pfad");
+    QTest::addColumn<QString>("grund");
+    QTest::newRow("endless device") << "/dev/zero" << "Das ist keine gewöhnliche Datei";
+    QTest::newRow("pipe without writer") << "fifo" << "Das ist keine gewöhnliche Datei";
+    QTest::newRow("folder") << "." << "Das ist ein Ordner, keine Datei";
+    QTest::newRow("missing") << "fehlt" << "Die Datei gibt es nicht";
+}
+
+// Refused at once: neither waiting for a pipe's writer nor reading without end.
+void TstPlandatei::geraetedateiWirdAbgewiesen()
+{
+    QFETCH(QString, pfad);
+    QFETCH(QString, grund);
+    QTemporaryDir ordner;
+    QVERIFY(mkfifo(QFile::encodeName(ordner.filePath(QStringLiteral("fifo"))).constData(), 0600) == 0);
+    if (!pfad.startsWith(QLatin1Char('/')))
+        pfad = QDir(ordner.path()).absoluteFilePath(pfad);
+    QCOMPARE(gelesen(oeffnePlan(pfad)), QStringLiteral("„%1“: %2").arg(pfad, grund));
+    QVERIFY(std::holds_alternative<QString>(oeffneZumLesen(pfad, Lesequelle::nurDateien)));
 }
 
 QTEST_GUILESS_MAIN(TstPlandatei)

@@ -35,7 +35,7 @@ bool AdressplanFenster::speichern()
     if (datei_.isEmpty())
         return speichernUnter();
     // A net the file could not be opened with again is not saved.
-    const auto netz = leseNetz(txtnetz_->text().toStdString());
+    const auto netz = leseNetzangabe(txtnetz_->text().toStdString());
     if (const auto* fehler = std::get_if<std::string>(&netz)) {
         warne(this, QStringLiteral("Der Adressplan wurde nicht gespeichert: das Netz ist ungültig."),
               QString::fromStdString(*fehler));
@@ -140,10 +140,15 @@ void AdressplanFenster::importieren()
         warne(this, nicht, QString::fromStdString(*fehler));
         return;
     }
+    const Bedarfsliste& liste = std::get<Bedarfsliste>(gelesen);
+    if (liste.kopfzeile)
+        hinweis_ = kopfzeilenHinweis(liste.kopfzeile);
     const int vorher = bedarf_->rowCount();
-    bedarf_->haengeAn(std::get<std::vector<Bedarf>>(gelesen), QStringLiteral("Bedarf importieren"));
+    bedarf_->haengeAn(liste.bedarf, QStringLiteral("Bedarf importieren"));
     if (bedarf_->rowCount() > vorher)
         bedarfTabelle_->waehleLauf(vorher, bedarf_->rowCount() - vorher);
+    else if (liste.kopfzeile)
+        melde(kopfzeilenHinweis(liste.kopfzeile));
 }
 
 void AdressplanFenster::exportieren()

@@ -67,6 +67,8 @@ void TstPlandatei::lesePlan_data()
     QTest::newRow("entry a number") << "{" + kopf + R"(, "bedarf": [{"hosts": 1}, 5]})"
         << "Eintrag 2: ist kein Objekt mit Name und Hosts";
     QTest::newRow("name a number") << "{" + kopf + R"(, "bedarf": [{"name": 5, "hosts": 1}]})" << "Eintrag 1: Name muss ein Text sein";
+    QTest::newRow("control character") << "{" + kopf + R"(, "bedarf": [{"hosts": 1}, {"name": "a\u007fb", "hosts": 1}]})"
+        << "Eintrag 2: Name enthält ein Steuerzeichen (U+007F)";
     QTest::newRow("no hosts") << "{" + kopf + R"(, "bedarf": [{"name": "a"}]})" << "Eintrag 1: Hosts fehlt (null für noch nicht geplant)";
     for (const char* hosts : {"0", "2147483647", "1.5", "\"5\"", "true"})
         QTest::addRow("hosts %s", hosts) << "{" + kopf + R"(, "bedarf": [{"hosts": 1}, {"hosts": 2}, {"hosts": )" + hosts + "}]}"

@@ -87,8 +87,10 @@ AdressplanFenster::AdressplanFenster(const QString& netz, QWidget* hauptfenster)
 AdressplanFenster::~AdressplanFenster()
 {
     // The undo stack, a child, goes after the members and clears itself with
-    // signals on the way: they must not reach a window that is half gone.
+    // signals on the way, and an editor still open commits as its focus goes:
+    // neither may reach a window that is half gone.
     stapel_->disconnect(this);
+    bedarf_->disconnect(this);
 }
 
 void AdressplanFenster::baueFlaeche()
@@ -170,8 +172,14 @@ void AdressplanFenster::baueMenue()
     connect(oeffnen, &QAction::triggered, this, &AdressplanFenster::oeffnenFragen);
     connect(speichernA, &QAction::triggered, this, &AdressplanFenster::speichern);
     connect(unter, &QAction::triggered, this, &AdressplanFenster::speichernUnter);
-    connect(importA, &QAction::triggered, this, &AdressplanFenster::importieren);
-    connect(exportA, &QAction::triggered, this, &AdressplanFenster::exportieren);
+    connect(importA, &QAction::triggered, this, [this] {
+        if (uebernimmEditor())
+            importieren();
+    });
+    connect(exportA, &QAction::triggered, this, [this] {
+        if (uebernimmEditor())
+            exportieren();
+    });
     connect(schliessen, &QAction::triggered, this, &QWidget::close);
 
     QMenu* bearbeiten = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
@@ -187,6 +195,17 @@ void AdressplanFenster::baueMenue()
     if (!wiederholen.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
         wiederholen << QKeySequence(Qt::CTRL | Qt::Key_Y);
     wieder->setShortcuts(wiederholen);
+    // A cell being edited is a change to undo like any other: committed first.
+    disconnect(rueck, &QAction::triggered, stapel_, &QUndoStack::undo);
+    disconnect(wieder, &QAction::triggered, stapel_, &QUndoStack::redo);
+    connect(rueck, &QAction::triggered, this, [this] {
+        if (uebernimmEditor())
+            stapel_->undo();
+    });
+    connect(wieder, &QAction::triggered, this, [this] {
+        if (uebernimmEditor())
+            stapel_->redo();
+    });
     bearbeiten->addActions({rueck, wieder});
     bearbeiten->addSeparator();
 

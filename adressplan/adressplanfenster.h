@@ -78,6 +78,9 @@ private:
     void zeigeGeplantesNetz(const QModelIndex& index);
 
     // The document (adressplanfenster_datei.cpp).
+    // Commits a cell being edited, as every action on the document does
+    // first; false when the cell refused its text and the action must wait.
+    bool uebernimmEditor();
     bool speichern();
     bool speichernUnter();
     void oeffnenFragen();

@@ -15,6 +15,7 @@
 #include "calc/bedarfcsv.h"
 #include "toolkit/csvdatei.h"
 #include "toolkit/ganzlesen.h"
+#include "toolkit/offeneditor.h"
 
 namespace netzplaner {
 
@@ -30,8 +31,15 @@ void AdressplanFenster::schreibeTitel()
     setWindowModified(!stapel_->isClean());
 }
 
+bool AdressplanFenster::uebernimmEditor()
+{
+    return uebernimmOffenenEditor(bedarfTabelle_);
+}
+
 bool AdressplanFenster::speichern()
 {
+    if (!uebernimmEditor())
+        return false;
     if (datei_.isEmpty())
         return speichernUnter();
     // A net the file could not be opened with again is not saved.
@@ -51,6 +59,8 @@ bool AdressplanFenster::speichern()
 
 bool AdressplanFenster::speichernUnter()
 {
+    if (!uebernimmEditor())
+        return false;
     const QString vorschlag = datei_.isEmpty() ? QStringLiteral("adressplan.adressplan") : datei_;
     const QString pfad = dateiwahl(this, Dateiart::PlanSpeichern, vorschlag);
     if (pfad.isEmpty())
@@ -100,6 +110,8 @@ void AdressplanFenster::uebernimm(const Plandokument& dokument, const QString& p
 
 bool AdressplanFenster::darfVerwerfen()
 {
+    if (!uebernimmEditor())
+        return false;
     if (stapel_->isClean())
         return true;
     // The plan the question is about is in sight.

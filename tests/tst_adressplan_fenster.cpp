@@ -10,16 +10,14 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "adressplan/adressplanfenster.h"
-#include "tests/hilfen/form1test.h"
+#include "tests/hilfen/adressplantest.h"
 
 using netzplaner::AdressplanFenster;
 using netzplaner::Dateiart;
 
 // The address plan as a user makes one: opened from the main window, typed
-// into by keyboard alone, undone and redone, saved, opened again, and asked
-// about when the program ends with changes unsaved.
-class TstAdressplanFenster : public Form1Test {
+// into by keyboard alone, undone and redone.
+class TstAdressplanFenster : public AdressplanTest {
     Q_OBJECT
 
 private slots:
@@ -30,60 +28,10 @@ private slots:
     void oeffnetMitDemNetzDesHauptfensters();
     void planFolgtDerTastatur();
     void jedeAenderungIstEinSchritt();
-    void speichertOeffnetExportiertImportiert();
-    void endeFragtNurBeiUngespeichertem_data();
-    void endeFragtNurBeiUngespeichertem();
     void geplantesNetzInsHauptfenster();
     void gezogeneZeileWirdNurVerschoben();
     void nichtsWirdAbgeschnitten();
 
-private:
-    AdressplanFenster* plan()
-    {
-        form->findChild<QAction*>(QStringLiteral("plan"))->trigger();
-        auto* fenster = form->findChild<AdressplanFenster*>(QStringLiteral("adressplan"));
-        fenster->dateiwahl = [this](QWidget*, Dateiart, const QString&) { return datei; };
-        QApplication::setActiveWindow(fenster);
-        if (!QTest::qWaitForWindowActive(fenster))
-            qWarning("the address plan did not become active");
-        return fenster;
-    }
-    template <typename T = QWidget>
-    T* im(const char* name) { return ::finde<T>(plan(), QLatin1String(name)); }
-    QString netz() { return im<QLineEdit>("txtnetz")->text(); }
-    // The plan's rows, cells joined by "|", rows by "\n".
-    QString zeilen()
-    {
-        const QAbstractItemModel* m = im<QTableView>("plan")->model();
-        QStringList z;
-        for (int r = 0; r < m->rowCount(); ++r) {
-            QStringList c;
-            for (int s = 0; s < m->columnCount(); ++s)
-                c << m->index(r, s).data().toString();
-            z << c.join(u'|');
-        }
-        return z.join(u'\n');
-    }
-    // A new row after the current one, its name and hosts typed in.
-    void neueZeile(const QString& name, const QString& hosts)
-    {
-        QTest::keyClick(im("bedarf"), Qt::Key_Insert);
-        tippe(name);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // on to Hosts, which is edited then
-        tippe(hosts);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCoreApplication::processEvents(); // the delegate commits on Enter a moment later
-    }
-    // Umlauts too, which QTest::keyClicks takes for ASCII only.
-    static void tippe(const QString& text)
-    {
-        for (const QChar z : text)
-            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QString(z), {});
-    }
-    void taste(QKeyCombination t) { QTest::keyClick(plan()->windowHandle(), t.key(), t.keyboardModifiers()); }
-
-    QTemporaryDir ordner;
-    QString datei;
 };
 
 void TstAdressplanFenster::oeffnetMitDemNetzDesHauptfensters()
@@ -174,82 +122,6 @@ void TstAdressplanFenster::jedeAenderungIstEinSchritt()
         taste(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
     QCOMPARE(bedarf->model()->rowCount(), 1);
     QCOMPARE(netz(), QStringLiteral("10.0.0.0/24"));
-}
-
-void TstAdressplanFenster::speichertOeffnetExportiertImportiert()
-{
-    AdressplanFenster* fenster = plan();
-    tippeIn(im<QLineEdit>("txtnetz"), "10.0.0.0/24");
-    im("bedarf")->setFocus();
-    neueZeile("Bäckerei", "20");
-    datei = ordner.filePath("filiale.adressplan");
-    taste(Qt::CTRL | Qt::Key_S);
-    QCOMPARE(fenster->windowTitle(), QStringLiteral("Adressplan – filiale.adressplan[*]"));
-    QVERIFY(!fenster->isWindowModified());
-    const auto gespeichert = fenster->dokument();
-
-    // Export: the plan with its header, as a German spreadsheet reads it.
-    datei = ordner.filePath("plan.csv");
-    im<QAction>("exportieren")->trigger();
-    QFile csv(datei);
-    QVERIFY(csv.open(QIODevice::ReadOnly));
-    QCOMPARE(csv.readAll(), QByteArray("\xEF\xBB\xBFNr.;Name;Bedarf;Netz;Maske;Erster Host;Letzter Host;Broadcast;Hosts;Auslastung\r\n"
-                                       "1;B\xC3\xA4" "ckerei;20;10.0.0.0/27;255.255.255.224;10.0.0.1;10.0.0.30;10.0.0.31;30;67 %\r\n"
-                                       ";frei;;10.0.0.32/27;255.255.255.224;10.0.0.33;10.0.0.62;10.0.0.63;30;\r\n"
-                                       ";frei;;10.0.0.64/26;255.255.255.192;10.0.0.65;10.0.0.126;10.0.0.127;62;\r\n"
-                                       ";frei;;10.0.0.128/25;255.255.255.128;10.0.0.129;10.0.0.254;10.0.0.255;126;\r\n"));
-
-    // Import, Windows-1252 as German spreadsheets write it: one step, appended.
-    datei = ordner.filePath("bedarf.csv");
-    QFile ein(datei);
-    QVERIFY(ein.open(QIODevice::WriteOnly) && ein.write("Name;Hosts\r\nK\xFC" "che;5\r\n") > 0);
-    ein.close();
-    im<QAction>("importieren")->trigger();
-    QCOMPARE(im<QTableView>("bedarf")->model()->index(1, 0).data().toString(), QStringLiteral("Küche"));
-    QVERIFY(fenster->isWindowModified());
-
-    // Opening the saved file asks about the import first, then shows the file.
-    datei = ordner.filePath("filiale.adressplan");
-    waechter->pruefeUndSchliesse([](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        QVERIFY(box);
-        box->button(QMessageBox::Discard)->click();
-    });
-    taste(Qt::CTRL | Qt::Key_O);
-    QVERIFY(!waechter->erwartetNoch());
-    QCOMPARE(fenster->dokument(), gespeichert);
-    QVERIFY(!fenster->isWindowModified());
-}
-
-void TstAdressplanFenster::endeFragtNurBeiUngespeichertem_data()
-{
-    QTest::addColumn<bool>("geaendert");
-    QTest::addColumn<int>("antwort"); // to the question, if it comes
-    QTest::addColumn<bool>("endet");
-    QTest::newRow("never changed: ends at once") << false << 0 << true;
-    QTest::newRow("cancel keeps running") << true << int(QMessageBox::Cancel) << false;
-    QTest::newRow("discard ends") << true << int(QMessageBox::Discard) << true;
-    QTest::newRow("save, then end") << true << int(QMessageBox::Save) << true;
-}
-
-void TstAdressplanFenster::endeFragtNurBeiUngespeichertem()
-{
-    QFETCH(bool, geaendert);
-    QFETCH(int, antwort);
-    QFETCH(bool, endet);
-    plan();
-    if (geaendert)
-        QTest::mouseClick(im("rfc3021"), Qt::LeftButton);
-    datei = ordner.filePath("ende.adressplan");
-    int gefragt = 0;
-    if (geaendert)
-        waechter->pruefeUndSchliesse([&](QWidget* modal) {
-            ++gefragt;
-            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::StandardButton(antwort))->click();
-        });
-    QCOMPARE(form->close(), endet);
-    QCOMPARE(gefragt, geaendert ? 1 : 0);
-    QCOMPARE(QFile::exists(datei), antwort == QMessageBox::Save);
 }
 
 void TstAdressplanFenster::geplantesNetzInsHauptfenster()

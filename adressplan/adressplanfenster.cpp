@@ -20,6 +20,7 @@
 #include "adressplan/dateidialog.h"
 #include "adressplan/planmodell.h"
 #include "toolkit/bilder.h"
+#include "toolkit/escape.h"
 #include "toolkit/listentabelle.h"
 #include "toolkit/tabellenkopie.h"
 #include "toolkit/zugaenglichkeit.h"
@@ -293,9 +294,7 @@ void AdressplanFenster::keyPressEvent(QKeyEvent* ereignis)
     // Closing only hides the window, which is not destroyed: the plan is
     // there again at the next opening, and unsaved changes are asked about
     // when the program ends.
-    if (ereignis->key() == Qt::Key_Escape && ereignis->modifiers() == Qt::NoModifier)
-        close();
-    else
+    if (!schliesstBeiEscape(this, ereignis))
         QMainWindow::keyPressEvent(ereignis);
 }
 

@@ -12,7 +12,7 @@ void Planmodell::setzePlan(Plan plan, const std::vector<Bedarf>& bedarf)
         beginResetModel();
     plan_ = std::move(plan);
     bedarf_ = &bedarf;
-    gemerkteZeile_ = -1;
+    vorrat_.vergiss();
     if (!gleichViele)
         endResetModel();
     else if (!plan_.zeilen.empty())
@@ -35,16 +35,15 @@ QVariant Planmodell::data(const QModelIndex& index, int rolle) const
         return {};
     if (rolle != Qt::DisplayRole)
         return {};
-    if (index.row() != gemerkteZeile_) {
-        const Planzeile& zeile = plan_.zeilen[static_cast<std::size_t>(index.row())];
+    const auto& zellen = vorrat_.zeile(index.row(), [this](int i) {
+        const Planzeile& zeile = plan_.zeilen[static_cast<std::size_t>(i)];
         const auto nr = static_cast<std::size_t>(zeile.nr);
         std::string_view name = "frei";
         if (nr > 0)
             name = nr <= bedarf_->size() ? std::string_view((*bedarf_)[nr - 1].name) : std::string_view();
-        gemerkt_ = planzellen(zeile, name);
-        gemerkteZeile_ = index.row();
-    }
-    return QString::fromStdString(gemerkt_[static_cast<std::size_t>(index.column())]);
+        return alsQStrings(planzellen(zeile, name));
+    });
+    return zellen[static_cast<std::size_t>(index.column())];
 }
 
 QVariant Planmodell::headerData(int abschnitt, Qt::Orientation richtung, int rolle) const

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calc/adressplan.h"
+#include "toolkit/zeilenvorrat.h"
 
 namespace netzplaner {
 
@@ -32,8 +33,7 @@ public:
 private:
     Plan plan_;
     const std::vector<Bedarf>* bedarf_ = nullptr;
-    mutable int gemerkteZeile_ = -1;
-    mutable std::array<std::string, planspalten> gemerkt_;
+    mutable Zeilenvorrat<std::array<QString, planspalten>> vorrat_;
 };
 
 } // namespace netzplaner

@@ -113,9 +113,7 @@ std::variant<Intervall, std::string> leseNetzeintrag(std::string_view text, std:
     return Intervall{netz, netz + netzgroesse(*praefix) - 1};
 }
 
-} // namespace
-
-std::variant<Eintrag, std::string> leseEintrag(std::string_view text)
+std::variant<Eintrag, std::string> leseEintragsteile(std::string_view text)
 {
     std::string_view rest = text;
     const bool ausnehmen = rest.starts_with('!');
@@ -139,6 +137,18 @@ std::variant<Eintrag, std::string> leseEintrag(std::string_view text)
     if (auto* grund = std::get_if<std::string>(&gelesen))
         return std::move(*grund);
     return Eintrag{std::get<Intervall>(gelesen), ausnehmen};
+}
+
+} // namespace
+
+std::variant<Eintrag, std::string> leseEintrag(std::string_view text)
+{
+    auto gelesen = leseEintragsteile(text);
+    auto* grund = std::get_if<std::string>(&gelesen);
+    // In a line of twenty entries, "„33“" alone does not say which one is meant.
+    if (grund && !grund->starts_with(zitat(text)))
+        *grund = zitat(text) + ": " + *grund;
+    return gelesen;
 }
 
 Eintraege leseEintraege(std::string_view text)

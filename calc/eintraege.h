@@ -24,7 +24,8 @@ struct Eintrag {
 //   "a.b.c.d", "a.b.c.d/p", "a.b.c.d/m.m.m.m" (a contiguous mask; host bits
 //   may be set, the net is meant), "a.b.c.d-e.f.g.h" (blanks around the "-"
 //   or an en dash allowed), each with "!" and blanks in front to exclude it.
-// What is not understood gives the German reason, naming the faulty part.
+// What is not understood gives the German reason, naming the entry and, where
+// it is only a part of it, the faulty part.
 std::variant<Eintrag, std::string> leseEintrag(std::string_view text);
 
 struct Eintragsfehler {

@@ -14,6 +14,7 @@
 #include "converter/umrechnen.h"
 #include "converter/zahlpruefen.h"
 #include "toolkit/bilder.h"
+#include "toolkit/escape.h"
 #include "toolkit/kopierbar.h"
 #include "toolkit/schriften.h"
 #include "toolkit/steuerelement.h"
@@ -164,7 +165,7 @@ void WandelnFenster::keyPressEvent(QKeyEvent* ereignis)
 {
     // QDialog would close on Escape; this window closes through "Ende" or its
     // frame only, and Escape does nothing here as it does in Text1.
-    if (ereignis->key() == Qt::Key_Escape && ereignis->modifiers() == Qt::NoModifier) {
+    if (istEscape(ereignis)) {
         ereignis->accept();
         return;
     }

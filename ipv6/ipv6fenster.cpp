@@ -13,6 +13,7 @@
 #include "calc/ipv6lesen.h"
 #include "calc/ipv6text.h"
 #include "ipv6/ipv6modell.h"
+#include "toolkit/escape.h"
 
 namespace netzplaner {
 
@@ -99,9 +100,7 @@ void Ipv6Fenster::speichere()
 void Ipv6Fenster::keyPressEvent(QKeyEvent* ereignis)
 {
     // What the fields and the table leave, as a dialog would close on it.
-    if (ereignis->key() == Qt::Key_Escape && ereignis->modifiers() == Qt::NoModifier)
-        close();
-    else
+    if (!schliesstBeiEscape(this, ereignis))
         QWidget::keyPressEvent(ereignis);
 }
 

@@ -27,7 +27,7 @@ void Ipv6Modell::uebernimm(const std::optional<Ipv6Teilung>& teilung, Zahl128 er
         const int ersteSpalte = erster == erster_ ? 1 : 0;
         teilung_ = teilung;
         erster_ = erster;
-        gemerkteZeile_ = -1;
+        vorrat_.vergiss();
         emit dataChanged(index(0, ersteSpalte), index(zeilen - 1, Ipv6Teilung::spaltenzahl - 1), {Qt::DisplayRole});
         return;
     }
@@ -35,7 +35,7 @@ void Ipv6Modell::uebernimm(const std::optional<Ipv6Teilung>& teilung, Zahl128 er
     teilung_ = teilung;
     erster_ = erster;
     zeilen_ = zeilen;
-    gemerkteZeile_ = -1;
+    vorrat_.vergiss();
     endResetModel();
 }
 
@@ -75,13 +75,7 @@ QVariant Ipv6Modell::headerData(int abschnitt, Qt::Orientation richtung, int rol
 
 const std::array<QString, Ipv6Teilung::spaltenzahl>& Ipv6Modell::zeile(int index) const
 {
-    if (index != gemerkteZeile_) {
-        const auto felder = teilung_->zeile(erster_ + Zahl128(index));
-        for (std::size_t i = 0; i < felder.size(); ++i)
-            gemerkt_[i] = QString::fromStdString(felder[i]);
-        gemerkteZeile_ = index;
-    }
-    return gemerkt_;
+    return vorrat_.zeile(index, [this](int i) { return alsQStrings(teilung_->zeile(erster_ + Zahl128(i))); });
 }
 
 } // namespace netzplaner

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "calc/ipv6teilung.h"
+#include "toolkit/zeilenvorrat.h"
 
 namespace netzplaner {
 
@@ -40,8 +41,7 @@ private:
     std::optional<Ipv6Teilung> teilung_;
     Zahl128 erster_ = 0;
     int zeilen_ = 0;
-    mutable int gemerkteZeile_ = -1;
-    mutable std::array<QString, Ipv6Teilung::spaltenzahl> gemerkt_;
+    mutable Zeilenvorrat<std::array<QString, Ipv6Teilung::spaltenzahl>> vorrat_;
 };
 
 } // namespace netzplaner

@@ -12,6 +12,7 @@
 
 #include "netzliste/netzlistenmodell.h"
 #include "toolkit/bilder.h"
+#include "toolkit/escape.h"
 #include "toolkit/kopierbar.h"
 #include "toolkit/listentabelle.h"
 #include "toolkit/nebenlage.h"
@@ -185,9 +186,7 @@ void NetzlistenFenster::markiereAktuelleZeile()
 void NetzlistenFenster::keyPressEvent(QKeyEvent* ereignis)
 {
     // What the table and the button leave, as a dialog would close on it.
-    if (ereignis->key() == Qt::Key_Escape && ereignis->modifiers() == Qt::NoModifier)
-        close();
-    else
+    if (!schliesstBeiEscape(this, ereignis))
         QWidget::keyPressEvent(ereignis);
 }
 

@@ -28,7 +28,7 @@ void Netzlistenmodell::setzeWahl(const Netzwahl& wahl)
     if (neu.zeilenzahl() != liste_.zeilenzahl()) {
         beginResetModel();
         liste_ = neu;
-        gemerkteZeile_ = -1;
+        vorrat_.vergiss();
         endResetModel();
         return;
     }
@@ -37,7 +37,7 @@ void Netzlistenmodell::setzeWahl(const Netzwahl& wahl)
     const bool andereZeilen = neu.zeile(0) != liste_.zeile(0);
     liste_ = neu;
     if (andereZeilen) {
-        gemerkteZeile_ = -1;
+        vorrat_.vergiss();
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole});
     }
 }
@@ -76,13 +76,7 @@ QVariant Netzlistenmodell::headerData(int abschnitt, Qt::Orientation richtung, i
 
 const std::array<QString, Netzliste::spaltenzahl>& Netzlistenmodell::zeile(int index) const
 {
-    if (index != gemerkteZeile_) {
-        const auto felder = liste_.zeile(index);
-        for (std::size_t i = 0; i < felder.size(); ++i)
-            gemerkt_[i] = alsQString(felder[i]);
-        gemerkteZeile_ = index;
-    }
-    return gemerkt_;
+    return vorrat_.zeile(index, [this](int i) { return alsQStrings(liste_.zeile(i)); });
 }
 
 } // namespace netzplaner

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "calc/netzliste.h"
+#include "toolkit/zeilenvorrat.h"
 
 namespace netzplaner {
 
@@ -33,8 +34,7 @@ private:
     const std::array<QString, Netzliste::spaltenzahl>& zeile(int index) const;
 
     Netzliste liste_;
-    mutable int gemerkteZeile_ = -1;
-    mutable std::array<QString, Netzliste::spaltenzahl> gemerkt_;
+    mutable Zeilenvorrat<std::array<QString, Netzliste::spaltenzahl>> vorrat_;
 };
 
 } // namespace netzplaner

@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
+#include <algorithm>
 
 #include "tests/hilfen/form1test.h"
 
@@ -28,6 +29,8 @@ private slots:
     void tabfolge();
     void menue();
     void kontextmenueIstDeutsch();
+    void werkzeugfensterVerdeckenEsNicht_data();
+    void werkzeugfensterVerdeckenEsNicht();
 };
 
 void TstForm1Aufbau::startzustand()
@@ -233,6 +236,39 @@ void TstForm1Aufbau::kontextmenueIstDeutsch()
     for (QAction* a : menue->actions())
         texte << a->text();
     QVERIFY2(texte.contains(QStringLiteral("Einf&ügen\tStrg+V")), qPrintable(texte.join(QStringLiteral(" | "))));
+}
+
+void TstForm1Aufbau::werkzeugfensterVerdeckenEsNicht_data()
+{
+    QTest::addColumn<QString>("aktion");
+    QTest::addColumn<QString>("fenster");
+
+    QTest::newRow("net list")     << "liste" << "netzliste";
+    QTest::newRow("address plan") << "plan"  << "adressplan";
+    QTest::newRow("summary")      << "summe" << "zusammenfassen";
+    QTest::newRow("IPv6")         << "ipv6"  << "ipv6";
+}
+
+void TstForm1Aufbau::werkzeugfensterVerdeckenEsNicht()
+{
+    QFETCH(QString, aktion);
+    QFETCH(QString, fenster);
+
+    form->findChild<QAction*>(aktion)->trigger();
+    auto* w = form->findChild<QWidget*>(fenster);
+    QVERIFY(w && QTest::qWaitForWindowExposed(w));
+    const int mindestens = w->minimumSize().expandedTo(w->minimumSizeHint()).width();
+    QVERIFY2(mindestens <= 600, qPrintable(QString::number(mindestens)));
+    QVERIFY(w->width() >= mindestens);
+
+    // Where a side holds the window at its minimum, it stays off the main window.
+    const QRect bildschirm = form->screen()->availableGeometry();
+    const QRect haupt = form->frameGeometry();
+    const int platz = std::max(bildschirm.right() - haupt.right(), haupt.left() - bildschirm.left());
+    const bool passt = platz >= mindestens + w->frameGeometry().width() - w->width();
+    QVERIFY(passt || bildschirm.width() < 1600);
+    if (passt)
+        QVERIFY(!w->frameGeometry().intersects(haupt));
 }
 
 QTEST_MAIN(TstForm1Aufbau)

@@ -87,17 +87,17 @@ void TstZusammenfassung::abgelehnt_data()
     QTest::newRow("octet above 255")     << QByteArray("10.0.0.300")                << "„10.0.0.300“ ist keine IPv4-Adresse";
     QTest::newRow("three octets")        << QByteArray("10.0.0")                    << "„10.0.0“ ist keine IPv4-Adresse";
     QTest::newRow("IPv6")                << QByteArray("fe80::1")                   << "„fe80::1“ ist keine IPv4-Adresse";
-    QTest::newRow("bad net address")     << QByteArray("10.0.0.256/24")             << "„10.0.0.256“ ist keine IPv4-Adresse";
-    QTest::newRow("prefix 33")           << QByteArray("10.0.0.0/33")               << "„33“ ist kein Präfix von 0 bis 32";
-    QTest::newRow("empty prefix")        << QByteArray("10.0.0.0/")                 << "„“ ist kein Präfix von 0 bis 32";
-    QTest::newRow("three-part mask")     << QByteArray("10.0.0.0/255.255.0")        << "„255.255.0“ ist keine Netzmaske";
-    QTest::newRow("mask with a gap")     << QByteArray("10.0.0.0/255.0.255.0")      << "„255.0.255.0“ ist keine zusammenhängende Netzmaske";
-    QTest::newRow("wildcard mask")       << QByteArray("10.0.0.0/0.0.0.255")        << "„0.0.0.255“ ist keine zusammenhängende Netzmaske";
+    QTest::newRow("bad net address")     << QByteArray("10.0.0.256/24")             << "„10.0.0.256/24“: „10.0.0.256“ ist keine IPv4-Adresse";
+    QTest::newRow("prefix 33")           << QByteArray("10.0.0.0/33")               << "„10.0.0.0/33“: „33“ ist kein Präfix von 0 bis 32";
+    QTest::newRow("empty prefix")        << QByteArray("10.0.0.0/")                 << "„10.0.0.0/“: „“ ist kein Präfix von 0 bis 32";
+    QTest::newRow("three-part mask")     << QByteArray("10.0.0.0/255.255.0")        << "„10.0.0.0/255.255.0“: „255.255.0“ ist keine Netzmaske";
+    QTest::newRow("mask with a gap")     << QByteArray("10.0.0.0/255.0.255.0")      << "„10.0.0.0/255.0.255.0“: „255.0.255.0“ ist keine zusammenhängende Netzmaske";
+    QTest::newRow("wildcard mask")       << QByteArray("10.0.0.0/0.0.0.255")        << "„10.0.0.0/0.0.0.255“: „0.0.0.255“ ist keine zusammenhängende Netzmaske";
     QTest::newRow("end before start")    << QByteArray("10.0.0.9 - 10.0.0.1")       << "„10.0.0.9 - 10.0.0.1“: das Ende liegt vor dem Anfang";
     QTest::newRow("range without end")   << QByteArray("10.0.0.1-")                 << "„10.0.0.1-“ ist kein vollständiger Bereich";
-    QTest::newRow("net as range end")    << QByteArray("10.0.0.1-10.0.0.0/24")      << "„10.0.0.0/24“ ist keine IPv4-Adresse";
+    QTest::newRow("net as range end")    << QByteArray("10.0.0.1-10.0.0.0/24")      << "„10.0.0.1-10.0.0.0/24“: „10.0.0.0/24“ ist keine IPv4-Adresse";
     QTest::newRow("exclamation alone")   << QByteArray("!")                         << "„!“ nennt keine Adressen";
-    QTest::newRow("twice excluded")      << QByteArray("!!10.0.0.1")                << "„!10.0.0.1“ ist keine IPv4-Adresse";
+    QTest::newRow("twice excluded")      << QByteArray("!!10.0.0.1")                << "„!!10.0.0.1“: „!10.0.0.1“ ist keine IPv4-Adresse";
     QTest::newRow("long text cut")       << QByteArray(39, 'x') + "\u00e4\u00e4"    << "„" + QString(39, u'x') + "…“ ist keine IPv4-Adresse";
 }
 

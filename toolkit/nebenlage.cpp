@@ -8,20 +8,24 @@
 
 namespace netzplaner {
 
-QPoint lageNeben(const QRect& haupt, const QSize& groesse, const QRect& bildschirm)
+QRect rahmenNeben(const QRect& haupt, const QSize& groesse, const QSize& mindestens, const QRect& bildschirm)
 {
-    const int rechts = haupt.right() + 1;
-    const int links = haupt.left() - groesse.width();
-    int x = rechts;
-    if (rechts + groesse.width() > bildschirm.right() + 1) {
-        const int platzRechts = bildschirm.right() + 1 - rechts;
-        const int platzLinks = haupt.left() - bildschirm.left();
-        x = links >= bildschirm.left() || platzLinks > platzRechts ? links : rechts;
+    const int platzRechts = bildschirm.right() - haupt.right();
+    const int platzLinks = haupt.left() - bildschirm.left();
+    int breite = groesse.width();
+    bool rechts = breite <= platzRechts;
+    if (!rechts && breite > platzLinks) {
+        rechts = platzRechts >= platzLinks;
+        const int platz = std::max(platzRechts, platzLinks);
+        if (mindestens.width() <= platz)
+            breite = platz;
     }
+    const int hoehe = std::max(std::min(groesse.height(), bildschirm.height()), mindestens.height());
     // Onto the screen; a window wider than the screen keeps its left edge on it.
-    x = std::max(std::min(x, bildschirm.right() + 1 - groesse.width()), bildschirm.left());
-    const int y = std::max(std::min(haupt.top(), bildschirm.bottom() + 1 - groesse.height()), bildschirm.top());
-    return {x, y};
+    int x = rechts ? haupt.right() + 1 : haupt.left() - breite;
+    x = std::max(std::min(x, bildschirm.right() + 1 - breite), bildschirm.left());
+    const int y = std::max(std::min(haupt.top(), bildschirm.bottom() + 1 - hoehe), bildschirm.top());
+    return {x, y, breite, hoehe};
 }
 
 void legeNeben(QWidget* fenster, const QWidget* haupt)
@@ -36,11 +40,11 @@ void legeNeben(QWidget* fenster, const QWidget* haupt)
     const QRect hauptInnen = haupt->geometry();
     const QMargins rahmen(hauptInnen.left() - hauptRahmen.left(), hauptInnen.top() - hauptRahmen.top(),
                           hauptRahmen.right() - hauptInnen.right(), hauptRahmen.bottom() - hauptInnen.bottom());
-    const int hoechstens = flaeche.height() - rahmen.top() - rahmen.bottom();
-    if (fenster->height() > hoechstens)
-        fenster->resize(fenster->width(), std::max(hoechstens, fenster->minimumHeight()));
-    const QSize groesse = fenster->size().grownBy(rahmen);
-    fenster->move(lageNeben(hauptRahmen, groesse, flaeche)); // move() places the frame's corner
+    // Before the layout is first activated, only the hint knows the minimum.
+    const QSize mindestens = fenster->minimumSize().expandedTo(fenster->minimumSizeHint());
+    const QRect neben = rahmenNeben(hauptRahmen, fenster->size().grownBy(rahmen), mindestens.grownBy(rahmen), flaeche);
+    fenster->resize(neben.size().shrunkBy(rahmen));
+    fenster->move(neben.topLeft()); // move() places the frame's corner
 }
 
 } // namespace netzplaner

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QPoint>
 #include <QRect>
 #include <QSize>
 
@@ -9,14 +8,19 @@ class QWidget;
 
 namespace netzplaner {
 
-// The top-left corner of a window of the given frame size beside the frame of
-// the main window haupt: to its right where the screen has room, else to its
-// left; with room on neither side, on the roomier one, moved as far onto the
-// screen as it goes. Tops line up as far as the screen allows.
-QPoint lageNeben(const QRect& haupt, const QSize& groesse, const QRect& bildschirm);
+// The frame of a window beside the frame of the main window haupt on the free
+// area of the screen. groesse is the window's frame at the size it asks for,
+// mindestens at its minimum size. To the right of the main window where it
+// fits whole, else to its left. Where it fits whole on neither side but the
+// roomier side holds its minimum, it takes that side's width and scrolls
+// rather than cover the main window. With room on neither side, it keeps its
+// width on the roomier side, moved as far onto the screen as it goes. No
+// taller than the screen unless its minimum is; tops line up as far as the
+// screen allows.
+QRect rahmenNeben(const QRect& haupt, const QSize& groesse, const QSize& mindestens, const QRect& bildschirm);
 
-// Puts a window, not shown yet, beside the main window, shortened to the
-// screen's height where it would not fit.
+// Puts a window, not shown yet, beside the main window, and sizes it as
+// rahmenNeben says.
 void legeNeben(QWidget* fenster, const QWidget* haupt);
 
 } // namespace netzplaner

@@ -17,6 +17,7 @@
 #include "calc/netzzeile.h"
 #include "calc/zusammenfassungstext.h"
 #include "toolkit/bilder.h"
+#include "toolkit/escape.h"
 #include "toolkit/kopierbar.h"
 #include "toolkit/listentabelle.h"
 #include "toolkit/spaltenbreite.h"
@@ -195,9 +196,7 @@ void ZusammenfassungsFenster::keyPressEvent(QKeyEvent* ereignis)
 {
     // Whatever the controls leave, as a dialog would close on it; closing
     // only hides the window.
-    if (ereignis->key() == Qt::Key_Escape && ereignis->modifiers() == Qt::NoModifier)
-        close();
-    else
+    if (!schliesstBeiEscape(this, ereignis))
         QWidget::keyPressEvent(ereignis);
 }
 

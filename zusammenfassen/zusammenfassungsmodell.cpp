@@ -19,7 +19,7 @@ void Zusammenfassungsmodell::setzeBloecke(std::vector<Block> bloecke)
         return;
     beginResetModel();
     bloecke_ = std::move(bloecke);
-    gemerkteZeile_ = -1;
+    vorrat_.vergiss();
     endResetModel();
 }
 
@@ -61,13 +61,7 @@ QVariant Zusammenfassungsmodell::headerData(int abschnitt, Qt::Orientation richt
 
 const std::array<QString, 4>& Zusammenfassungsmodell::zeile(int index) const
 {
-    if (index != gemerkteZeile_) {
-        const auto zellen = zusammenfassungsZeile(bloecke_[std::size_t(index)]);
-        for (std::size_t i = 0; i < zellen.size(); ++i)
-            gemerkt_[i] = QString::fromStdString(zellen[i]);
-        gemerkteZeile_ = index;
-    }
-    return gemerkt_;
+    return vorrat_.zeile(index, [this](int i) { return alsQStrings(zusammenfassungsZeile(bloecke_[std::size_t(i)])); });
 }
 
 } // namespace netzplaner

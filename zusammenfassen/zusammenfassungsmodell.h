@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calc/bloecke.h"
+#include "toolkit/zeilenvorrat.h"
 
 namespace netzplaner {
 
@@ -33,8 +34,7 @@ private:
     const std::array<QString, 4>& zeile(int index) const;
 
     std::vector<Block> bloecke_;
-    mutable int gemerkteZeile_ = -1;
-    mutable std::array<QString, 4> gemerkt_;
+    mutable Zeilenvorrat<std::array<QString, 4>> vorrat_;
 };
 
 } // namespace netzplaner

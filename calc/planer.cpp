@@ -1,0 +1,211 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "calc/planer.h"
+
+#include <algorithm>
+#include <bit>
+
+#include "calc/netzzeile.h"
+#include "calc/text.h"
+
+namespace netzplaner {
+namespace {
+
+constexpr std::uint64_t adressraum = std::uint64_t{1} << 32;
+
+struct Luecke {
+    std::uint64_t anfang, ende; // ende excluded
+};
+
+std::string blockText(std::uint64_t groesse)
+{
+    if (groesse > adressraum)
+        return "Block von " + anzahlText(groesse, "Adresse", "Adressen");
+    return "/" + std::to_string(32 - std::countr_zero(groesse));
+}
+
+} // namespace
+
+Planer::Planer(const Planauftrag& auftrag)
+    : auftrag_(auftrag)
+    , regeln_(regelnVon(auftrag.umgebung))
+{
+}
+
+bool Planer::bemesse(const std::vector<Planknoten>& zeilen, const std::string& vorsatz,
+                     const std::optional<Netzangabe>& eltern, const std::string& elternText,
+                     std::vector<Werkzeile>& knoten)
+{
+    knoten.reserve(zeilen.size());
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        knoten.push_back({&zeilen[i], vorsatz + std::to_string(i + 1)});
+        if (!bemesse(knoten.back(), eltern, elternText))
+            return false;
+    }
+    return keineUeberschneidung(knoten);
+}
+
+bool Planer::scheitere(const Werkzeile& k, const std::string& warum)
+{
+    fehler = "Nr. " + k.nr + ": " + warum;
+    return false;
+}
+
+std::uint64_t Planer::blockgroesse(std::uint32_t hosts) const
+{
+    // RFC 3021: a link of two needs a /31, one host a /32.
+    if (auftrag_.umgebung == Umgebung::klassisch && auftrag_.rfc3021 && hosts <= 2)
+        return hosts;
+    const std::uint64_t noetig = std::uint64_t{hosts} + std::uint64_t(regeln_.davor + regeln_.danach);
+    return std::max(std::bit_ceil(noetig), netzgroesse(regeln_.kleinstesNetz));
+}
+
+// As the plan's Hosts cell counts them: Klassisch's /31 and /32 are all hosts.
+std::uint64_t Planer::platzFuerHosts(int praefix) const
+{
+    if (auftrag_.umgebung == Umgebung::klassisch && praefix >= 31)
+        return netzgroesse(praefix);
+    return netzgroesse(praefix) - std::uint64_t(regeln_.davor + regeln_.danach);
+}
+
+bool Planer::bemesse(Werkzeile& k, const std::optional<Netzangabe>& eltern, const std::string& elternText)
+{
+    const Planknoten& zeile = *k.quelle;
+    if (zeile.fest) {
+        festeGesehen = true;
+        if (!eltern)
+            return scheitere(k, "ein festes Netz steht nur oben oder in einer Gruppe mit festem Netz");
+        if (!bemesseFest(k, *eltern, elternText))
+            return false;
+    }
+    if (k.gruppe()) {
+        const std::string text = "Nr. " + k.nr + (zeile.fest ? " (" + netzText(*zeile.fest) + ")" : "");
+        if (!bemesse(zeile.kinder, k.nr + ".", zeile.fest, text, k.kinder))
+            return false;
+        std::uint64_t summe = 0;
+        for (const Werkzeile& kind : k.kinder) {
+            summe += kind.groesse;
+            k.hosts += kind.hosts;
+        }
+        if (!zeile.fest)
+            k.groesse = summe == 0 ? 0 : std::bit_ceil(summe);
+        return true;
+    }
+    if (!zeile.hosts)
+        return true;
+    // A value beyond the limit, which leseHosts never gives, is planned as the limit.
+    k.hosts = std::clamp<std::uint32_t>(*zeile.hosts, 1, hoechsteHosts);
+    ++netze;
+    if (zeile.fest)
+        return true;
+    k.groesse = blockgroesse(static_cast<std::uint32_t>(k.hosts));
+    if (k.groesse > netzgroesse(regeln_.groesstesNetz))
+        return scheitere(k, "Der Bedarf von " + anzahlText(k.hosts, "Host", "Hosts") + " ist größer als ein "
+                                + std::string(regeln_.name) + "-Subnetz (/" + std::to_string(regeln_.groesstesNetz)
+                                + ")");
+    return true;
+}
+
+bool Planer::bemesseFest(Werkzeile& k, const Netzangabe& eltern, const std::string& elternText)
+{
+    const Netzangabe& netz = *k.quelle->fest;
+    if (netz.praefix < eltern.praefix || (netz.netz & maske(eltern.praefix)) != eltern.netz)
+        return scheitere(k, netzText(netz) + " liegt nicht in " + elternText);
+    k.netz = netz.netz;
+    k.groesse = netzgroesse(netz.praefix);
+    if (k.gruppe())
+        return true;
+    if (!k.quelle->hosts)
+        ++netze;
+    const std::string cloud = std::string(regeln_.name) + "-Subnetz";
+    if (auftrag_.umgebung != Umgebung::klassisch && netz.praefix > regeln_.kleinstesNetz)
+        return scheitere(k, netzText(netz) + " ist kleiner als das kleinste " + cloud + " (/"
+                                + std::to_string(regeln_.kleinstesNetz) + ")");
+    if (auftrag_.umgebung != Umgebung::klassisch && netz.praefix < regeln_.groesstesNetz)
+        return scheitere(k, netzText(netz) + " ist größer als ein " + cloud + " (/"
+                                + std::to_string(regeln_.groesstesNetz) + ")");
+    const std::uint64_t platz = platzFuerHosts(netz.praefix);
+    if (k.quelle->hosts && *k.quelle->hosts > platz)
+        return scheitere(k, netzText(netz) + " hat Platz für " + anzahlText(platz, "Host", "Hosts") + ", nicht für "
+                                + mitTausenderpunkten(*k.quelle->hosts));
+    return true;
+}
+
+bool Planer::keineUeberschneidung(const std::vector<Werkzeile>& knoten)
+{
+    std::vector<const Werkzeile*> feste;
+    for (const Werkzeile& k : knoten)
+        if (k.quelle->fest)
+            feste.push_back(&k);
+    std::sort(feste.begin(), feste.end(), [](const Werkzeile* a, const Werkzeile* b) { return a->netz < b->netz; });
+    // Sorted by start, any overlap shows between neighbours.
+    for (std::size_t i = 1; i < feste.size(); ++i) {
+        if (feste[i - 1]->netz + feste[i - 1]->groesse <= feste[i]->netz)
+            continue;
+        const bool erstesZuerst = feste[i - 1]->quelle < feste[i]->quelle;
+        const Werkzeile& spaeter = erstesZuerst ? *feste[i] : *feste[i - 1];
+        const Werkzeile& frueher = erstesZuerst ? *feste[i - 1] : *feste[i];
+        return scheitere(spaeter, netzText(*spaeter.quelle->fest) + " überschneidet sich mit Nr. " + frueher.nr + " ("
+                                      + netzText(*frueher.quelle->fest) + ")");
+    }
+    return true;
+}
+
+bool Planer::platziere(std::vector<Werkzeile>& knoten, std::uint64_t anfang, std::uint64_t groesse,
+                       const std::string& elternText)
+{
+    std::vector<Werkzeile*> feste, freie;
+    for (Werkzeile& k : knoten)
+        if (k.quelle->fest)
+            feste.push_back(&k);
+        else if (k.groesse > 0)
+            freie.push_back(&k);
+    std::sort(feste.begin(), feste.end(), [](const Werkzeile* a, const Werkzeile* b) { return a->netz < b->netz; });
+    std::vector<Luecke> luecken;
+    std::uint64_t zeiger = anfang;
+    for (const Werkzeile* k : feste) {
+        if (k->netz > zeiger)
+            luecken.push_back({zeiger, k->netz});
+        zeiger = k->netz + k->groesse;
+    }
+    if (zeiger < anfang + groesse)
+        luecken.push_back({zeiger, anfang + groesse});
+
+    // Blocks of one size fill the lowest aligned places in turn, so each size
+    // takes one walk over the gaps, and there are at most 34 sizes.
+    std::stable_sort(freie.begin(), freie.end(),
+                     [](const Werkzeile* a, const Werkzeile* b) { return a->groesse > b->groesse; });
+    for (std::size_t i = 0; i < freie.size();) {
+        const std::uint64_t s = freie[i]->groesse;
+        std::size_t j = i;
+        while (j < freie.size() && freie[j]->groesse == s)
+            ++j;
+        std::vector<Luecke> rest;
+        rest.reserve(luecken.size() + 2);
+        for (const Luecke& l : luecken) {
+            std::uint64_t platz = (l.anfang + s - 1) & ~(s - 1);
+            if (i == j || platz + s > l.ende) {
+                rest.push_back(l);
+                continue;
+            }
+            if (platz > l.anfang)
+                rest.push_back({l.anfang, platz});
+            for (; i < j && platz + s <= l.ende; platz += s)
+                freie[i++]->netz = platz;
+            if (platz < l.ende)
+                rest.push_back({platz, l.ende});
+        }
+        if (i < j)
+            return scheitere(*freie[i], "„" + freie[i]->quelle->name + "“ passt nicht: in " + elternText + " ist kein "
+                                            + blockText(s) + " mehr frei");
+        luecken = std::move(rest);
+    }
+    for (Werkzeile& k : knoten)
+        if (k.gruppe() && k.groesse > 0
+            && !platziere(k.kinder, k.netz, k.groesse,
+                          "Nr. " + k.nr + " ("
+                              + cidrText(static_cast<Adresse>(k.netz), 32 - std::countr_zero(k.groesse)) + ")"))
+            return false;
+    return true;
+}
+
+} // namespace netzplaner

@@ -15,22 +15,22 @@ constexpr std::uint64_t adressraum = std::uint64_t{1} << 32;
 
 std::string passtNicht(const Netzangabe& netz, std::uint64_t belegt)
 {
-    const std::string bedarf = "Der Bedarf von " + anzahlText(belegt, "Adresse", "Adressen");
+    const std::string bedarf = "Der Bedarf von " + anzahlMitWort(belegt, "Adresse", "Adressen");
     if (belegt > adressraum)
         return bedarf + " passt nicht einmal in den ganzen IPv4-Adressraum ("
-               + anzahlText(adressraum, "Adresse", "Adressen") + ")";
+               + anzahlMitWort(adressraum, "Adresse", "Adressen") + ")";
     const int noetig = 32 - std::countr_zero(std::bit_ceil(belegt));
     return bedarf + " passt nicht in " + netzText(netz) + " ("
-           + anzahlText(netzgroesse(netz.praefix), "Adresse", "Adressen") + ") und braucht mindestens ein /"
+           + anzahlMitWort(netzgroesse(netz.praefix), "Adresse", "Adressen") + ") und braucht mindestens ein /"
            + std::to_string(noetig);
 }
 
 std::string belegung(std::size_t netze, std::uint64_t belegt, std::uint64_t gesamt)
 {
     if (netze == 0 && belegt == 0)
-        return "Noch kein Netz geplant, " + anzahlText(gesamt, "Adresse", "Adressen") + " frei";
-    return anzahlText(netze, "Netz", "Netze") + " geplant, " + mitTausenderpunkten(belegt) + " von "
-           + anzahlText(gesamt, "Adresse", "Adressen") + " belegt (" + prozentText(belegt, gesamt) + "), "
+        return "Noch kein Netz geplant, " + anzahlMitWort(gesamt, "Adresse", "Adressen") + " frei";
+    return anzahlMitWort(netze, "Netz", "Netze") + " geplant, " + mitTausenderpunkten(belegt) + " von "
+           + anzahlMitWort(gesamt, "Adresse", "Adressen") + " belegt (" + prozentText(belegt, gesamt) + "), "
            + mitTausenderpunkten(gesamt - belegt) + " frei";
 }
 

@@ -19,7 +19,7 @@ struct Luecke {
 std::string blockText(std::uint64_t groesse)
 {
     if (groesse > adressraum)
-        return "Block von " + anzahlText(groesse, "Adresse", "Adressen");
+        return "Block von " + anzahlMitWort(groesse, "Adresse", "Adressen");
     return "/" + std::to_string(32 - std::countr_zero(groesse));
 }
 
@@ -99,7 +99,7 @@ bool Planer::bemesse(Werkzeile& k, const std::optional<Netzangabe>& eltern, cons
         return true;
     k.groesse = blockgroesse(static_cast<std::uint32_t>(k.hosts));
     if (k.groesse > netzgroesse(regeln_.groesstesNetz))
-        return scheitere(k, "Der Bedarf von " + anzahlText(k.hosts, "Host", "Hosts") + " ist größer als ein "
+        return scheitere(k, "Der Bedarf von " + anzahlMitWort(k.hosts, "Host", "Hosts") + " ist größer als ein "
                                 + std::string(regeln_.name) + "-Subnetz (/" + std::to_string(regeln_.groesstesNetz)
                                 + ")");
     return true;
@@ -125,7 +125,7 @@ bool Planer::bemesseFest(Werkzeile& k, const Netzangabe& eltern, const std::stri
                                 + std::to_string(regeln_.groesstesNetz) + ")");
     const std::uint64_t platz = platzFuerHosts(netz.praefix);
     if (k.quelle->hosts && *k.quelle->hosts > platz)
-        return scheitere(k, netzText(netz) + " hat Platz für " + anzahlText(platz, "Host", "Hosts") + ", nicht für "
+        return scheitere(k, netzText(netz) + " hat Platz für " + anzahlMitWort(platz, "Host", "Hosts") + ", nicht für "
                                 + mitTausenderpunkten(*k.quelle->hosts));
     return true;
 }

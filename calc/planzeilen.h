@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "calc/adressplan.h"
+#include "calc/planzellen.h"
 
 namespace netzplaner {
 

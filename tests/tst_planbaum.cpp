@@ -22,7 +22,7 @@ std::vector<Planknoten> baumAus(const QStringList& zeilen)
         Planknoten knoten;
         const QString netz = text.section(QLatin1Char('@'), 1);
         if (!netz.isEmpty())
-            knoten.fest = std::get<Netzangabe>(leseNetz(netz.toStdString()));
+            knoten.fest = std::get<Netzangabe>(leseNetzangabe(netz.toStdString()));
         const QString vorn = text.section(QLatin1Char('@'), 0, 0);
         knoten.name = vorn.section(QLatin1Char('='), 0, 0).toStdString();
         if (vorn.contains(QLatin1Char('=')))
@@ -174,7 +174,7 @@ void TstPlanbaum::plane()
     QFETCH(QStringList, zeilen);
     QFETCH(QString, meldung);
 
-    const Planauftrag auftrag{std::get<Netzangabe>(leseNetz(netz.toStdString())), false,
+    const Planauftrag auftrag{std::get<Netzangabe>(leseNetzangabe(netz.toStdString())), false,
                               *umgebungZuSchluessel(umgebung.toStdString()), baumAus(bedarf)};
     const Planbaum plan = netzplaner::plane(auftrag);
     QStringList gelesen;

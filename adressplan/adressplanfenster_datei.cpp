@@ -17,10 +17,32 @@
 #include "toolkit/ganzlesen.h"
 
 namespace netzplaner {
+namespace {
+
+// The requirements table is one level deep; the file's rows are a tree.
+std::vector<Planknoten> alsKnoten(const std::vector<Bedarf>& bedarf)
+{
+    std::vector<Planknoten> knoten;
+    knoten.reserve(bedarf.size());
+    for (const Bedarf& b : bedarf)
+        knoten.push_back({b.name, b.hosts});
+    return knoten;
+}
+
+std::vector<Bedarf> alsBedarf(const std::vector<Planknoten>& knoten)
+{
+    std::vector<Bedarf> bedarf;
+    bedarf.reserve(knoten.size());
+    for (const Planknoten& k : knoten)
+        bedarf.push_back({k.name, k.hosts});
+    return bedarf;
+}
+
+} // namespace
 
 Plandokument AdressplanFenster::dokument() const
 {
-    return {txtnetz_->text(), rfc3021_->isChecked(), bedarf_->bedarf()};
+    return {txtnetz_->text(), rfc3021_->isChecked(), alsKnoten(bedarf_->bedarf())};
 }
 
 void AdressplanFenster::schreibeTitel()
@@ -81,6 +103,12 @@ bool AdressplanFenster::oeffne(const QString& pfad)
         warne(this, QStringLiteral("Der Adressplan wurde nicht geöffnet."), *fehler);
         return false;
     }
+    // Until the window shows levels, a plan with them would lose them here.
+    if (brauchtVersion2(std::get<Plandokument>(gelesen))) {
+        warne(this, QStringLiteral("Der Adressplan wurde nicht geöffnet."),
+              QStringLiteral("Dieses Fenster zeigt noch keine Gruppen, festen Netze und Cloud-Umgebungen."));
+        return false;
+    }
     uebernimm(std::get<Plandokument>(gelesen), pfad);
     return true;
 }
@@ -92,7 +120,7 @@ void AdressplanFenster::uebernimm(const Plandokument& dokument, const QString& p
     netzText_ = dokument.netz;
     txtnetz_->setText(dokument.netz);
     rfc3021_->setChecked(dokument.rfc3021);
-    bedarf_->ersetzeRoh(dokument.bedarf);
+    bedarf_->ersetzeRoh(alsBedarf(dokument.bedarf));
     datei_ = pfad;
     schreibeTitel();
     neuPlanen();

@@ -19,10 +19,10 @@ namespace netzplaner {
 // One row the user wrote. A row with children is a group: its hosts are
 // passed over and its block follows from its children, unless it is fixed.
 struct Planknoten {
-    std::string name;                   // UTF-8, as typed
-    std::optional<std::uint32_t> hosts; // 1..hoechsteHosts, or empty: not planned yet
-    std::optional<Netzangabe> fest;     // a net this row already has, host bits clear
-    std::vector<Planknoten> kinder;
+    std::string name;                    // UTF-8, as typed
+    std::optional<std::uint32_t> hosts;  // 1..hoechsteHosts, or empty: not planned yet
+    std::optional<Netzangabe> fest = {}; // a net this row already has, host bits clear
+    std::vector<Planknoten> kinder = {};
 
     bool operator==(const Planknoten&) const = default;
 };

@@ -29,15 +29,6 @@ std::vector<Planknoten> alsKnoten(const std::vector<Bedarf>& bedarf)
     return knoten;
 }
 
-std::vector<Bedarf> alsBedarf(const std::vector<Planknoten>& knoten)
-{
-    std::vector<Bedarf> bedarf;
-    bedarf.reserve(knoten.size());
-    for (const Planknoten& k : knoten)
-        bedarf.push_back({k.name, k.hosts});
-    return bedarf;
-}
-
 } // namespace
 
 Plandokument AdressplanFenster::dokument() const
@@ -120,7 +111,7 @@ void AdressplanFenster::uebernimm(const Plandokument& dokument, const QString& p
     netzText_ = dokument.netz;
     txtnetz_->setText(dokument.netz);
     rfc3021_->setChecked(dokument.rfc3021);
-    bedarf_->ersetzeRoh(alsBedarf(dokument.bedarf));
+    bedarf_->ersetzeRoh(alsEineEbene(dokument.bedarf).value_or(std::vector<Bedarf>()));
     datei_ = pfad;
     schreibeTitel();
     neuPlanen();
@@ -169,10 +160,15 @@ void AdressplanFenster::importieren()
         return;
     }
     const Bedarfsliste& liste = std::get<Bedarfsliste>(gelesen);
+    const auto zeilen = alsEineEbene(liste.bedarf);
+    if (!zeilen) {
+        warne(this, nicht, QStringLiteral("Dieses Fenster zeigt noch keine festen Netze."));
+        return;
+    }
     if (liste.kopfzeile)
         hinweis_ = kopfzeilenHinweis(liste.kopfzeile);
     const int vorher = bedarf_->rowCount();
-    bedarf_->haengeAn(liste.bedarf, QStringLiteral("Bedarf importieren"));
+    bedarf_->haengeAn(*zeilen, QStringLiteral("Bedarf importieren"));
     if (bedarf_->rowCount() > vorher)
         bedarfTabelle_->waehleLauf(vorher, bedarf_->rowCount() - vorher);
     else if (liste.kopfzeile)

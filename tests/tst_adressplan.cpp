@@ -3,6 +3,7 @@
 
 #include "calc/adressplan.h"
 #include "calc/bedarfcsv.h"
+#include "calc/planbaum.h"
 
 using namespace netzplaner;
 
@@ -195,7 +196,10 @@ void TstAdressplan::leseBedarfCsv_data()
     QTest::newRow("open quote") << QByteArray("a;1\n\n\"b;2") << "Zeile 3: ein Anführungszeichen wird nicht geschlossen";
     QTest::newRow("text after quote") << QByteArray("\"a\"x;1")
                                       << "Zeile 1: nach dem schließenden Anführungszeichen muss das Trennzeichen folgen";
-    QTest::newRow("three fields") << QByteArray("a;1;2") << "Zeile 1: mehr als zwei Felder, erwartet sind Name und Hosts";
+    QTest::newRow("four fields") << QByteArray("a;1;;2") << "Zeile 1: mehr als drei Felder, erwartet sind Name, Hosts und Netz";
+    QTest::newRow("Netz column") << QByteArray("Name;Hosts;Netz\nDMZ;;10.0.255.7/24\nBüro;20;\nWAN;2;10.9.0.0 255.255.255.252")
+                                 << "Kopf 1|DMZ=@10.0.255.0/24|Büro=20|WAN=2@10.9.0.0/30";
+    QTest::newRow("Netz not a net") << QByteArray("a;1;10.0.0.0") << "Zeile 1: Netz „10.0.0.0“: Die Präfixlänge fehlt: a.b.c.d/p oder a.b.c.d m.m.m.m eingeben";
 }
 
 void TstAdressplan::leseBedarfCsv()
@@ -211,8 +215,9 @@ void TstAdressplan::leseBedarfCsv()
         const Bedarfsliste& liste = std::get<Bedarfsliste>(gelesen);
         if (liste.kopfzeile)
             zeilen << QStringLiteral("Kopf %1").arg(liste.kopfzeile);
-        for (const Bedarf& b : liste.bedarf)
-            zeilen << alsQString(b.name) + QLatin1Char('=') + (b.hosts ? QString::number(*b.hosts) : QString());
+        for (const Planknoten& b : liste.bedarf)
+            zeilen << alsQString(b.name) + QLatin1Char('=') + (b.hosts ? QString::number(*b.hosts) : QString())
+                          + (b.fest ? QLatin1Char('@') + alsQString(netzText(*b.fest)) : QString());
         QCOMPARE(zeilen.join(QLatin1Char('|')), erwartet);
     }
 }

@@ -39,10 +39,11 @@ std::vector<Planblock> bloeckeAus(std::vector<Werkzeile>& knoten, std::uint64_t 
 {
     std::vector<Werkzeile*> benutzt;
     for (Werkzeile& k : knoten)
-        if (k.groesse > 0 || (k.quelle->fest))
+        if (k.groesse > 0)
             benutzt.push_back(&k);
     std::sort(benutzt.begin(), benutzt.end(), [](const Werkzeile* a, const Werkzeile* b) { return a->netz < b->netz; });
     std::vector<Planblock> bloecke;
+    bloecke.reserve(benutzt.size() + 1);
     std::vector<Block> frei;
     std::uint64_t zeiger = anfang;
     for (Werkzeile* k : benutzt) {

@@ -108,9 +108,12 @@ bool Planer::bemesse(Werkzeile& k, const std::optional<Netzangabe>& eltern, cons
 bool Planer::bemesseFest(Werkzeile& k, const Netzangabe& eltern, const std::string& elternText)
 {
     const Netzangabe& netz = *k.quelle->fest;
-    if (netz.praefix < eltern.praefix || (netz.netz & maske(eltern.praefix)) != eltern.netz)
+    // Rows that did not come through leseNetzangabe may carry host bits.
+    if (netz.praefix < 0 || netz.praefix > 32)
+        return scheitere(k, "die Präfixlänge muss eine Zahl von 0 bis 32 sein");
+    if (netz.praefix < eltern.praefix || ((netz.netz ^ eltern.netz) & maske(eltern.praefix)) != 0)
         return scheitere(k, netzText(netz) + " liegt nicht in " + elternText);
-    k.netz = netz.netz;
+    k.netz = netz.netz & maske(netz.praefix);
     k.groesse = netzgroesse(netz.praefix);
     if (k.gruppe())
         return true;

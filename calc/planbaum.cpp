@@ -37,16 +37,17 @@ std::string belegung(std::size_t netze, std::uint64_t belegt, std::uint64_t gesa
 // The used blocks in address order, then the free rest of [anfang, ende).
 std::vector<Planblock> bloeckeAus(std::vector<Werkzeile>& knoten, std::uint64_t anfang, std::uint64_t ende)
 {
-    std::vector<Werkzeile*> benutzt;
+    // Sorted with its key beside it: the rows themselves lie far apart.
+    std::vector<std::pair<std::uint64_t, Werkzeile*>> benutzt;
     for (Werkzeile& k : knoten)
         if (k.groesse > 0)
-            benutzt.push_back(&k);
-    std::sort(benutzt.begin(), benutzt.end(), [](const Werkzeile* a, const Werkzeile* b) { return a->netz < b->netz; });
+            benutzt.emplace_back(k.netz, &k);
+    std::sort(benutzt.begin(), benutzt.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<Planblock> bloecke;
     bloecke.reserve(benutzt.size() + 1);
     std::vector<Block> frei;
     std::uint64_t zeiger = anfang;
-    for (Werkzeile* k : benutzt) {
+    for (const auto& [netz, k] : benutzt) {
         const Planknoten& zeile = *k->quelle;
         const int praefix = 32 - std::countr_zero(k->groesse);
         Planblock block{k->gruppe()  ? Planart::gruppe

@@ -99,7 +99,7 @@ bool Planer::bemesse(Werkzeile& k, const std::optional<Netzangabe>& eltern, cons
         return true;
     k.groesse = blockgroesse(static_cast<std::uint32_t>(k.hosts));
     if (k.groesse > netzgroesse(regeln_.groesstesNetz))
-        return scheitere(k, "Der Bedarf von " + anzahlMitWort(k.hosts, "Host", "Hosts") + " ist größer als ein "
+        return scheitere(k, "der Bedarf von " + anzahlMitWort(k.hosts, "Host", "Hosts") + " ist größer als ein "
                                 + std::string(regeln_.name) + "-Subnetz (/" + std::to_string(regeln_.groesstesNetz)
                                 + ")");
     return true;

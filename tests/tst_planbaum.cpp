@@ -154,7 +154,7 @@ void TstPlanbaum::plane_data()
     QTest::newRow("fixed above AWS's largest") << "10.0.0.0/8" << "aws" << QStringList{"x@10.0.0.0/15"}
         << QStringList{} << "Nr. 1: 10.0.0.0/15 ist größer als ein AWS-Subnetz (/16)";
     QTest::newRow("AWS /16 and beyond") << "10.0.0.0/8" << "aws" << QStringList{"G", "  a=65531", "  b=65532"}
-        << QStringList{} << "Nr. 1.2: Der Bedarf von 65.532 Hosts ist größer als ein AWS-Subnetz (/16)";
+        << QStringList{} << "Nr. 1.2: der Bedarf von 65.532 Hosts ist größer als ein AWS-Subnetz (/16)";
     QTest::newRow("no room beside a fixed net") << "10.0.0.0/24" << "klassisch"
         << QStringList{"d@10.0.0.64/26", "a=100", "b=50", "c=20"} << QStringList{}
         << "Nr. 4: „c“ passt nicht: in 10.0.0.0/24 ist kein /27 mehr frei";

@@ -100,7 +100,7 @@ int main(int argc, char** argv)
     }
 
     Planauftrag auftrag = standorte();
-    if (const Planbaum probe = plane(auftrag); !probe.gelungen) {
+    if (const Planbaum probe = plane(auftrag); probe.zeilen.empty()) {
         std::fprintf(stderr, "bench_adressplan: the sites do not fit: %s\n", probe.meldung.c_str());
         return 1;
     }

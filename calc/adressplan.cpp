@@ -12,7 +12,7 @@ Plan plane(const Netzangabe& netz, const std::vector<Bedarf>& bedarf, bool rfc30
     for (const Bedarf& b : bedarf)
         auftrag.bedarf.push_back({b.name, b.hosts, std::nullopt, {}});
     Planbaum baum = plane(auftrag);
-    Plan plan{{}, std::move(baum.meldung), baum.gelungen};
+    Plan plan{{}, std::move(baum.meldung), !baum.zeilen.empty()};
     plan.zeilen.reserve(baum.zeilen.size());
     for (const Planblock& block : baum.zeilen) {
         const bool frei = block.art == Planart::frei;

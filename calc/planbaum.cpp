@@ -107,7 +107,6 @@ Planbaum plane(const Planauftrag& auftrag)
     }
     plan.zeilen = bloeckeAus(knoten, netz.netz, netz.netz + gesamt);
     plan.meldung = belegung(planer.netze, belegt, gesamt);
-    plan.gelungen = true;
     return plan;
 }
 

@@ -54,12 +54,12 @@ struct Planblock {
 };
 
 struct Planbaum {
-    // The top level, ordered as a group's children are; empty when the plan failed.
+    // The top level, ordered as a group's children are; empty when, and only
+    // when, the plan failed: a plan that works has at least one block, used or free.
     std::vector<Planblock> zeilen;
     // One line: how much of the net the plan uses, or why it has no rows.
     std::string meldung;
     Umgebung umgebung = Umgebung::klassisch;
-    bool gelungen = false;
 };
 
 // The rules, in order:

@@ -13,16 +13,19 @@ namespace {
 
 constexpr std::uint64_t adressraum = std::uint64_t{1} << 32;
 
-std::string passtNicht(const Netzangabe& netz, std::uint64_t belegt)
+// Without fixed nets, largest first back to back fails exactly when the top
+// level's sum is too large: the row that found no room, that sum and the
+// prefix it needs.
+std::string passtNicht(const Werkzeile& zeile, const Netzangabe& netz, std::uint64_t belegt)
 {
-    const std::string bedarf = "Der Bedarf von " + anzahlMitWort(belegt, "Adresse", "Adressen");
+    const std::string bedarf = ": der Bedarf von " + anzahlMitWort(belegt, "Adresse", "Adressen");
     if (belegt > adressraum)
-        return bedarf + " passt nicht einmal in den ganzen IPv4-Adressraum ("
+        return passtNichtKopf(zeile, netzText(netz)) + bedarf + " passt nicht einmal in den ganzen IPv4-Adressraum ("
                + anzahlMitWort(adressraum, "Adresse", "Adressen") + ")";
     const int noetig = 32 - std::countr_zero(std::bit_ceil(belegt));
-    return bedarf + " passt nicht in " + netzText(netz) + " ("
-           + anzahlMitWort(netzgroesse(netz.praefix), "Adresse", "Adressen") + ") und braucht mindestens ein /"
-           + std::to_string(noetig);
+    return passtNichtKopf(zeile,
+                          netzText(netz) + " (" + anzahlMitWort(netzgroesse(netz.praefix), "Adresse", "Adressen") + ")")
+           + bedarf + " braucht mindestens ein /" + std::to_string(noetig);
 }
 
 std::string belegung(std::size_t netze, std::uint64_t belegt, std::uint64_t gesamt)
@@ -96,13 +99,8 @@ Planbaum plane(const Planauftrag& auftrag)
     std::uint64_t belegt = 0;
     for (const Werkzeile& k : knoten)
         belegt += k.groesse;
-    // Without fixed nets, largest first back to back fits exactly when the sum does.
-    if (!planer.festeGesehen && belegt > gesamt) {
-        plan.meldung = passtNicht(netz, belegt);
-        return plan;
-    }
     if (!planer.platziere(knoten, netz.netz, gesamt, netzText(netz))) {
-        plan.meldung = std::move(planer.fehler);
+        plan.meldung = planer.festeGesehen ? std::move(planer.fehler) : passtNicht(*planer.ohnePlatz, netz, belegt);
         return plan;
     }
     plan.zeilen = bloeckeAus(knoten, netz.netz, netz.netz + gesamt);

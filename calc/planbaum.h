@@ -74,9 +74,10 @@ struct Planbaum {
 // - Within a block the fixed children stay, the others follow largest first
 //   (ties in row order), each at the lowest aligned free address. Without
 //   fixed nets that is back to back.
-// A broken rule or a block without room leaves no rows and a message that
-// names the row by its Nr.; when no row is fixed, one that does not fit is
-// told as the whole need and the smallest prefix that would hold it.
+// A broken rule leaves no rows and a message that names the row by its Nr.;
+// so does a block without room, "Nr. 2.3 „Lager“ passt nicht in …", and when
+// no row is fixed it adds the top level's need and the smallest prefix that
+// would hold it.
 Planbaum plane(const Planauftrag& auftrag);
 
 // The cells of a row in the columns of planspaltenNamen(): a requirement's

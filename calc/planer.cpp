@@ -25,6 +25,12 @@ std::string blockText(std::uint64_t groesse)
 
 } // namespace
 
+std::string passtNichtKopf(const Werkzeile& k, const std::string& wo)
+{
+    const std::string& name = k.quelle->name;
+    return "Nr. " + k.nr + (name.empty() ? "" : " „" + name + "“") + " passt nicht in " + wo;
+}
+
 Planer::Planer(const Planauftrag& auftrag)
     : auftrag_(auftrag)
     , regeln_(regelnVon(auftrag.umgebung))
@@ -197,9 +203,11 @@ bool Planer::platziere(std::vector<Werkzeile>& knoten, std::uint64_t anfang, std
             if (platz < l.ende)
                 rest.push_back({platz, l.ende});
         }
-        if (i < j)
-            return scheitere(*freie[i], "„" + freie[i]->quelle->name + "“ passt nicht: in " + elternText + " ist kein "
-                                            + blockText(s) + " mehr frei");
+        if (i < j) {
+            ohnePlatz = freie[i];
+            fehler = passtNichtKopf(*freie[i], elternText) + ": kein freier " + blockText(s) + " mehr";
+            return false;
+        }
         luecken = std::move(rest);
     }
     for (Werkzeile& k : knoten)

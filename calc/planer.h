@@ -25,6 +25,9 @@ struct Werkzeile {
     bool gruppe() const { return !quelle->kinder.empty(); }
 };
 
+// "Nr. 2.1 „VLAN 10“ passt nicht in " and where.
+std::string passtNichtKopf(const Werkzeile& k, const std::string& wo);
+
 class Planer {
 public:
     explicit Planer(const Planauftrag& auftrag);
@@ -39,9 +42,10 @@ public:
     bool platziere(std::vector<Werkzeile>& knoten, std::uint64_t anfang, std::uint64_t groesse,
                    const std::string& elternText);
 
-    std::string fehler;        // when either said no: the row's Nr. and the fault
-    bool festeGesehen = false; // a fixed row anywhere
-    std::size_t netze = 0;     // requirements planned, fixed nets included
+    std::string fehler;                   // when either said no: the row's Nr. and the fault
+    bool festeGesehen = false;            // a fixed row anywhere
+    std::size_t netze = 0;                // requirements planned, fixed nets included
+    const Werkzeile* ohnePlatz = nullptr; // when platziere said no: the row that found no room
 
 private:
     const Planauftrag& auftrag_;

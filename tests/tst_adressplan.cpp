@@ -83,7 +83,7 @@ void TstAdressplan::plane_data()
         "4|d|1|10.0.0.7/32|255.255.255.255|10.0.0.7|10.0.0.7|entfällt|1|100 %"}
         << "5 Netze geplant, 8 von 8 Adressen belegt (100 %), 0 frei";
     QTest::newRow("one address too many") << "10.0.0.0/29" << true << links + QStringList{"f=1"} << QStringList{}
-        << "Der Bedarf von 9 Adressen passt nicht in 10.0.0.0/29 (8 Adressen) und braucht mindestens ein /28";
+        << "Nr. 6 „f“ passt nicht in 10.0.0.0/29 (8 Adressen): der Bedarf von 9 Adressen braucht mindestens ein /28";
     QTest::newRow("rfc3021 off: /30 for links") << "10.0.0.0/29" << false << QStringList{"a=2", "b=1"} << QStringList{
         "1|a|2|10.0.0.0/30|255.255.255.252|10.0.0.1|10.0.0.2|10.0.0.3|2|100 %",
         "2|b|1|10.0.0.4/30|255.255.255.252|10.0.0.5|10.0.0.6|10.0.0.7|2|50 %"}
@@ -101,8 +101,8 @@ void TstAdressplan::plane_data()
         << "2 Netze geplant, 4.294.967.296 von 4.294.967.296 Adressen belegt (100 %), 0 frei";
     QTest::newRow("more than the address space") << "0.0.0.0/0" << false
         << QStringList{"a=2147483646", "b=2147483646", "c=1"} << QStringList{}
-        << "Der Bedarf von 4.294.967.300 Adressen passt nicht einmal in den ganzen IPv4-Adressraum "
-           "(4.294.967.296 Adressen)";
+        << "Nr. 3 „c“ passt nicht in 0.0.0.0/0: der Bedarf von 4.294.967.300 Adressen passt nicht einmal in den "
+           "ganzen IPv4-Adressraum (4.294.967.296 Adressen)";
 }
 
 void TstAdressplan::plane()

@@ -157,13 +157,13 @@ void TstPlanbaum::plane_data()
         << QStringList{} << "Nr. 1.2: der Bedarf von 65.532 Hosts ist größer als ein AWS-Subnetz (/16)";
     QTest::newRow("no room beside a fixed net") << "10.0.0.0/24" << "klassisch"
         << QStringList{"d@10.0.0.64/26", "a=100", "b=50", "c=20"} << QStringList{}
-        << "Nr. 4: „c“ passt nicht: in 10.0.0.0/24 ist kein /27 mehr frei";
+        << "Nr. 4 „c“ passt nicht in 10.0.0.0/24: kein freier /27 mehr";
     QTest::newRow("no room in a fixed group") << "10.0.0.0/24" << "klassisch"
         << QStringList{"G@10.0.0.0/25", "  a=100", "  b=2"} << QStringList{}
-        << "Nr. 1.2: „b“ passt nicht: in Nr. 1 (10.0.0.0/25) ist kein /30 mehr frei";
+        << "Nr. 1.2 „b“ passt nicht in Nr. 1 (10.0.0.0/25): kein freier /30 mehr";
     QTest::newRow("groups too large, nothing fixed") << "10.0.0.0/24" << "klassisch"
         << QStringList{"G", "  a=200", "  b=100"} << QStringList{}
-        << "Der Bedarf von 512 Adressen passt nicht in 10.0.0.0/24 (256 Adressen) und braucht mindestens ein /23";
+        << "Nr. 1 „G“ passt nicht in 10.0.0.0/24 (256 Adressen): der Bedarf von 512 Adressen braucht mindestens ein /23";
 }
 
 void TstPlanbaum::plane()

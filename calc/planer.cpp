@@ -2,6 +2,7 @@
 #include "calc/planer.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 
 #include "calc/netzzeile.h"
@@ -162,12 +163,15 @@ bool Planer::keineUeberschneidung(const std::vector<Werkzeile>& knoten)
 bool Planer::platziere(std::vector<Werkzeile>& knoten, std::uint64_t anfang, std::uint64_t groesse,
                        const std::string& elternText)
 {
-    std::vector<Werkzeile*> feste, freie;
+    // Sizes are powers of two up to 2^33: one bucket per size keeps the row
+    // order among equals without a sort.
+    std::array<std::vector<Werkzeile*>, 34> nachGroesse;
+    std::vector<Werkzeile*> feste;
     for (Werkzeile& k : knoten)
         if (k.quelle->fest)
             feste.push_back(&k);
         else if (k.groesse > 0)
-            freie.push_back(&k);
+            nachGroesse[std::size_t(std::countr_zero(k.groesse))].push_back(&k);
     std::sort(feste.begin(), feste.end(), [](const Werkzeile* a, const Werkzeile* b) { return a->netz < b->netz; });
     std::vector<Luecke> luecken;
     std::uint64_t zeiger = anfang;
@@ -179,33 +183,32 @@ bool Planer::platziere(std::vector<Werkzeile>& knoten, std::uint64_t anfang, std
     if (zeiger < anfang + groesse)
         luecken.push_back({zeiger, anfang + groesse});
 
-    // Blocks of one size fill the lowest aligned places in turn, so each size
-    // takes one walk over the gaps, and there are at most 34 sizes.
-    std::stable_sort(freie.begin(), freie.end(),
-                     [](const Werkzeile* a, const Werkzeile* b) { return a->groesse > b->groesse; });
-    for (std::size_t i = 0; i < freie.size();) {
-        const std::uint64_t s = freie[i]->groesse;
-        std::size_t j = i;
-        while (j < freie.size() && freie[j]->groesse == s)
-            ++j;
+    // Largest first; blocks of one size fill the lowest aligned places in
+    // turn, so each size takes one walk over the gaps.
+    for (std::size_t stufe = nachGroesse.size(); stufe-- > 0;) {
+        const std::vector<Werkzeile*>& gleiche = nachGroesse[stufe];
+        if (gleiche.empty())
+            continue;
+        const std::uint64_t s = std::uint64_t{1} << stufe;
+        std::size_t i = 0;
         std::vector<Luecke> rest;
         rest.reserve(luecken.size() + 2);
         for (const Luecke& l : luecken) {
             std::uint64_t platz = (l.anfang + s - 1) & ~(s - 1);
-            if (i == j || platz + s > l.ende) {
+            if (i == gleiche.size() || platz + s > l.ende) {
                 rest.push_back(l);
                 continue;
             }
             if (platz > l.anfang)
                 rest.push_back({l.anfang, platz});
-            for (; i < j && platz + s <= l.ende; platz += s)
-                freie[i++]->netz = platz;
+            for (; i < gleiche.size() && platz + s <= l.ende; platz += s)
+                gleiche[i++]->netz = platz;
             if (platz < l.ende)
                 rest.push_back({platz, l.ende});
         }
-        if (i < j) {
-            ohnePlatz = freie[i];
-            fehler = passtNichtKopf(*freie[i], elternText) + ": kein freier " + blockText(s) + " mehr";
+        if (i < gleiche.size()) {
+            ohnePlatz = gleiche[i];
+            fehler = passtNichtKopf(*gleiche[i], elternText) + ": kein freier " + blockText(s) + " mehr";
             return false;
         }
         luecken = std::move(rest);

@@ -107,10 +107,15 @@ void AdressplanFenster::fuegeZeilenEin()
         return;
     }
     const Bedarfsliste& liste = std::get<Bedarfsliste>(gelesen);
+    const auto zeilen = alsEineEbene(liste.bedarf);
+    if (!zeilen) {
+        melde(QStringLiteral("Nicht eingefügt: dieses Fenster zeigt noch keine festen Netze"));
+        return;
+    }
     if (liste.kopfzeile)
         hinweis_ = kopfzeilenHinweis(liste.kopfzeile);
     const int vorher = bedarf_->rowCount();
-    bedarf_->haengeAn(liste.bedarf, QStringLiteral("Zeilen einfügen"));
+    bedarf_->haengeAn(*zeilen, QStringLiteral("Zeilen einfügen"));
     if (bedarf_->rowCount() > vorher)
         bedarfTabelle_->waehleLauf(vorher, bedarf_->rowCount() - vorher);
     else if (liste.kopfzeile)

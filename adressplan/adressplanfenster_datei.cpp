@@ -18,10 +18,23 @@
 #include "toolkit/offeneditor.h"
 
 namespace netzplaner {
+namespace {
+
+// The requirements table is one level deep; the file's rows are a tree.
+std::vector<Planknoten> alsKnoten(const std::vector<Bedarf>& bedarf)
+{
+    std::vector<Planknoten> knoten;
+    knoten.reserve(bedarf.size());
+    for (const Bedarf& b : bedarf)
+        knoten.push_back({b.name, b.hosts});
+    return knoten;
+}
+
+} // namespace
 
 Plandokument AdressplanFenster::dokument() const
 {
-    return {txtnetz_->text(), rfc3021_->isChecked(), bedarf_->bedarf()};
+    return {txtnetz_->text(), rfc3021_->isChecked(), alsKnoten(bedarf_->bedarf())};
 }
 
 void AdressplanFenster::schreibeTitel()
@@ -91,6 +104,12 @@ bool AdressplanFenster::oeffne(const QString& pfad)
         warne(this, QStringLiteral("Der Adressplan wurde nicht geöffnet."), *fehler);
         return false;
     }
+    // Until the window shows levels, a plan with them would lose them here.
+    if (brauchtVersion2(std::get<Plandokument>(gelesen))) {
+        warne(this, QStringLiteral("Der Adressplan wurde nicht geöffnet."),
+              QStringLiteral("Dieses Fenster zeigt noch keine Gruppen, festen Netze und Cloud-Umgebungen."));
+        return false;
+    }
     uebernimm(std::get<Plandokument>(gelesen), pfad);
     return true;
 }
@@ -102,7 +121,7 @@ void AdressplanFenster::uebernimm(const Plandokument& dokument, const QString& p
     netzText_ = dokument.netz;
     txtnetz_->setText(dokument.netz);
     rfc3021_->setChecked(dokument.rfc3021);
-    bedarf_->ersetzeRoh(dokument.bedarf);
+    bedarf_->ersetzeRoh(alsEineEbene(dokument.bedarf).value_or(std::vector<Bedarf>()));
     datei_ = pfad;
     schreibeTitel();
     neuPlanen();
@@ -153,10 +172,15 @@ void AdressplanFenster::importieren()
         return;
     }
     const Bedarfsliste& liste = std::get<Bedarfsliste>(gelesen);
+    const auto zeilen = alsEineEbene(liste.bedarf);
+    if (!zeilen) {
+        warne(this, nicht, QStringLiteral("Dieses Fenster zeigt noch keine festen Netze."));
+        return;
+    }
     if (liste.kopfzeile)
         hinweis_ = kopfzeilenHinweis(liste.kopfzeile);
     const int vorher = bedarf_->rowCount();
-    bedarf_->haengeAn(liste.bedarf, QStringLiteral("Bedarf importieren"));
+    bedarf_->haengeAn(*zeilen, QStringLiteral("Bedarf importieren"));
     if (bedarf_->rowCount() > vorher)
         bedarfTabelle_->waehleLauf(vorher, bedarf_->rowCount() - vorher);
     else if (liste.kopfzeile)

@@ -4,8 +4,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <cmath>
 
+#include "calc/text.h"
 #include "toolkit/ganzlesen.h"
 #include "toolkit/ganzschreiben.h"
 
@@ -13,7 +15,7 @@ namespace netzplaner {
 namespace {
 
 const QString formatname = QStringLiteral("netzplaner-adressplan");
-constexpr int formatversion = 1;
+constexpr int formatversion = 2;
 
 // JSON has only doubles: 200, 200.0 and 2e2 are the same number, 200.5 none of ours.
 bool istGanz(const QJsonValue& wert, double von, double bis)
@@ -22,24 +24,84 @@ bool istGanz(const QJsonValue& wert, double von, double bis)
     return wert.isDouble() && zahl >= von && zahl <= bis && std::trunc(zahl) == zahl;
 }
 
-std::variant<Bedarf, QString> leseBedarfseintrag(const QJsonValue& wert)
+QString ausUtf8(std::string_view text)
 {
-    if (!wert.isObject())
-        return QStringLiteral("ist kein Objekt mit Name und Hosts");
-    const QJsonObject eintrag = wert.toObject();
-    const QJsonValue name = eintrag.value(QLatin1String("name"));
-    if (!name.isUndefined() && !name.isString())
-        return QStringLiteral("Name muss ein Text sein");
-    if (const auto fehler = namensFehler(name.toString().toStdString()))
-        return QString::fromStdString(*fehler);
-    const QJsonValue hosts = eintrag.value(QLatin1String("hosts"));
-    if (hosts.isUndefined())
-        return QStringLiteral("Hosts fehlt (null für noch nicht geplant)");
-    if (!hosts.isNull() && !istGanz(hosts, 1, hoechsteHosts))
-        return QString::fromUtf8(hostsFehler().data(), qsizetype(hostsFehler().size()));
-    return Bedarf{name.toString().toStdString(),
-                  hosts.isNull() ? std::nullopt : std::optional(static_cast<std::uint32_t>(hosts.toDouble()))};
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
+
+// "netz" of an entry: absent or null is a row without a fixed net.
+std::variant<std::optional<Netzangabe>, QString> leseFestesNetz(const QJsonValue& wert)
+{
+    if (wert.isUndefined() || wert.isNull())
+        return std::optional<Netzangabe>();
+    if (!wert.isString())
+        return QStringLiteral("Netz muss ein Text oder null sein");
+    // Host bits are cleared, as in the net field.
+    const auto netz = leseNetzangabe(wert.toString().toStdString());
+    if (const auto* fehler = std::get_if<std::string>(&netz))
+        return QStringLiteral("Netz „%1“: %2").arg(wert.toString(), QString::fromStdString(*fehler));
+    return std::optional(std::get<Netzangabe>(netz));
+}
+
+// Reads the entries level by level, named "Eintrag 2.1.3" in a refusal, and
+// counts them against the limit.
+class Eintragsleser {
+public:
+    std::optional<QString> lese(const QJsonArray& eintraege, const QString& vorsatz, int ebene,
+                                std::vector<Planknoten>& knoten)
+    {
+        knoten.reserve(std::size_t(eintraege.size()));
+        for (qsizetype i = 0; i < eintraege.size(); ++i) {
+            const QString nr = vorsatz + QString::number(i + 1);
+            if (ebene > hoechsteEbenen)
+                return QStringLiteral("Eintrag %1: mehr als %2 Ebenen").arg(nr).arg(hoechsteEbenen);
+            if (++zaehler_ > hoechsteEintraege)
+                return QStringLiteral("Eintrag %1: mehr als %2 Einträge")
+                    .arg(nr, QString::fromStdString(mitTausenderpunkten(hoechsteEintraege)));
+            knoten.emplace_back();
+            if (auto fehler = lese(eintraege.at(i), nr, ebene, knoten.back()))
+                return fehler;
+        }
+        return std::nullopt;
+    }
+
+private:
+    int zaehler_ = 0;
+
+    std::optional<QString> lese(const QJsonValue& wert, const QString& nr, int ebene, Planknoten& knoten)
+    {
+        const QString eintrag = QStringLiteral("Eintrag %1: ").arg(nr);
+        if (!wert.isObject())
+            return eintrag + QStringLiteral("ist kein Objekt mit Name und Hosts");
+        const QJsonObject objekt = wert.toObject();
+        const QJsonValue name = objekt.value(QLatin1String("name"));
+        if (!name.isUndefined() && !name.isString())
+            return eintrag + QStringLiteral("Name muss ein Text sein");
+        knoten.name = name.toString().toStdString();
+        if (const auto fehler = namensFehler(knoten.name))
+            return eintrag + QString::fromStdString(*fehler);
+        const QJsonValue hosts = objekt.value(QLatin1String("hosts"));
+        if (hosts.isUndefined())
+            return eintrag + QStringLiteral("Hosts fehlt (null für noch nicht geplant)");
+        if (!hosts.isNull() && !istGanz(hosts, 1, hoechsteHosts))
+            return eintrag + ausUtf8(hostsFehler());
+        if (!hosts.isNull())
+            knoten.hosts = static_cast<std::uint32_t>(hosts.toDouble());
+        auto fest = leseFestesNetz(objekt.value(QLatin1String("netz")));
+        if (const auto* fehler = std::get_if<QString>(&fest))
+            return eintrag + *fehler;
+        knoten.fest = std::get<std::optional<Netzangabe>>(fest);
+        const QJsonValue kinder = objekt.value(QLatin1String("kinder"));
+        if (!kinder.isUndefined() && !kinder.isArray())
+            return eintrag + QStringLiteral("\"kinder\" muss eine Liste sein");
+        if (auto fehler = lese(kinder.toArray(), nr + QLatin1Char('.'), ebene + 1, knoten.kinder))
+            return fehler;
+        // A group's block follows from its children; hosts of its own would be lost unseen.
+        if (!knoten.kinder.empty() && knoten.hosts)
+            return eintrag + QStringLiteral("eine Gruppe hat keine Hosts (null)");
+        return std::nullopt;
+    }
+};
 
 std::optional<QString> leseKopf(const QJsonObject& plan, Plandokument& dokument)
 {
@@ -64,11 +126,34 @@ std::optional<QString> leseKopf(const QJsonObject& plan, Plandokument& dokument)
     if (!rfc3021.isUndefined() && !rfc3021.isBool())
         return QStringLiteral("\"rfc3021\" muss true oder false sein");
     dokument.rfc3021 = rfc3021.toBool(false);
+    const QJsonValue umgebung = plan.value(QLatin1String("umgebung"));
+    if (umgebung.isUndefined())
+        return std::nullopt;
+    const auto bekannt = umgebungZuSchluessel(umgebung.toString().toStdString());
+    if (!umgebung.isString() || !bekannt)
+        return QStringLiteral("\"umgebung\" muss „klassisch“, „aws“, „azure“ oder „gcp“ sein");
+    dokument.umgebung = *bekannt;
     return std::nullopt;
 }
 
-// The same words as the CSV files' saving uses for the same causes: the user's
-// terms where the cause is plain, otherwise what the system reported.
+// Format 1's entries are name and hosts; a fixed net and children are added
+// only where there are some.
+QJsonArray eintraegeVon(const std::vector<Planknoten>& knoten)
+{
+    QJsonArray eintraege;
+    for (const Planknoten& k : knoten) {
+        QJsonObject eintrag{
+            {QStringLiteral("name"), QString::fromStdString(k.name)},
+            {QStringLiteral("hosts"), k.hosts ? QJsonValue(qint64(*k.hosts)) : QJsonValue(QJsonValue::Null)}};
+        if (k.fest)
+            eintrag.insert(QStringLiteral("netz"), ausUtf8(netzText(*k.fest)));
+        if (!k.kinder.empty())
+            eintrag.insert(QStringLiteral("kinder"), eintraegeVon(k.kinder));
+        eintraege.append(eintrag);
+    }
+    return eintraege;
+}
+
 } // namespace
 
 std::variant<Plandokument, QString> lesePlan(const QByteArray& inhalt)
@@ -86,29 +171,28 @@ std::variant<Plandokument, QString> lesePlan(const QByteArray& inhalt)
     const QJsonValue bedarf = plan.value(QLatin1String("bedarf"));
     if (!bedarf.isUndefined() && !bedarf.isArray())
         return QStringLiteral("\"bedarf\" muss eine Liste sein");
-    const QJsonArray eintraege = bedarf.toArray();
-    dokument.bedarf.reserve(std::size_t(eintraege.size()));
-    for (qsizetype i = 0; i < eintraege.size(); ++i) {
-        auto eintrag = leseBedarfseintrag(eintraege.at(i));
-        if (const auto* eintragsfehler = std::get_if<QString>(&eintrag))
-            return QStringLiteral("Eintrag %1: %2").arg(i + 1).arg(*eintragsfehler);
-        dokument.bedarf.push_back(std::move(std::get<Bedarf>(eintrag)));
-    }
+    if (auto eintragsfehler = Eintragsleser().lese(bedarf.toArray(), QString(), 1, dokument.bedarf))
+        return *eintragsfehler;
     return dokument;
+}
+
+bool brauchtVersion2(const Plandokument& dokument)
+{
+    return dokument.umgebung != Umgebung::klassisch
+           || std::any_of(dokument.bedarf.begin(), dokument.bedarf.end(),
+                          [](const Planknoten& k) { return k.fest || !k.kinder.empty(); });
 }
 
 QByteArray schreibePlan(const Plandokument& dokument)
 {
-    QJsonArray eintraege;
-    for (const Bedarf& b : dokument.bedarf)
-        eintraege.append(QJsonObject{
-            {QStringLiteral("name"), QString::fromStdString(b.name)},
-            {QStringLiteral("hosts"), b.hosts ? QJsonValue(qint64(*b.hosts)) : QJsonValue(QJsonValue::Null)}});
-    const QJsonObject plan{{QStringLiteral("format"), formatname},
-                           {QStringLiteral("version"), formatversion},
-                           {QStringLiteral("netz"), dokument.netz},
-                           {QStringLiteral("rfc3021"), dokument.rfc3021},
-                           {QStringLiteral("bedarf"), eintraege}};
+    const bool version2 = brauchtVersion2(dokument);
+    QJsonObject plan{{QStringLiteral("format"), formatname},
+                     {QStringLiteral("version"), version2 ? 2 : 1},
+                     {QStringLiteral("netz"), dokument.netz},
+                     {QStringLiteral("rfc3021"), dokument.rfc3021},
+                     {QStringLiteral("bedarf"), eintraegeVon(dokument.bedarf)}};
+    if (version2)
+        plan.insert(QStringLiteral("umgebung"), ausUtf8(regelnVon(dokument.umgebung).schluessel));
     return QJsonDocument(plan).toJson(QJsonDocument::Indented);
 }
 

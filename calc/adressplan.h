@@ -32,6 +32,7 @@ struct Plan {
     bool gelungen = false;
 };
 
+// The plan of one level under Klassisch, through plane(const Planauftrag&).
 // Every requirement with hosts gets the smallest block that holds them (with
 // rfc3021, 1 host a /32 and 2 hosts a /31), the blocks go largest first (rows
 // in their order among equals) back to back from the net's address, and the

@@ -96,20 +96,27 @@ bool istUeberschrift(std::string_view feld)
     return !feld.empty() && feld.find_first_of("0123456789") == std::string_view::npos;
 }
 
-std::optional<std::string> leseZeile(const Felder& felder, std::vector<Bedarf>& bedarf)
+std::optional<std::string> leseZeile(const Felder& felder, std::vector<Planknoten>& bedarf)
 {
-    if (std::any_of(felder.begin() + std::min<std::ptrdiff_t>(2, std::ssize(felder)), felder.end(),
+    if (std::any_of(felder.begin() + std::min<std::ptrdiff_t>(3, std::ssize(felder)), felder.end(),
                     [](const std::string& f) { return !f.empty(); }))
-        return std::string("mehr als zwei Felder, erwartet sind Name und Hosts");
+        return std::string("mehr als drei Felder, erwartet sind Name, Hosts und Netz");
     const std::string_view hostsfeld = felder.size() > 1 ? std::string_view(felder[1]) : std::string_view();
     if (auto fehler = namensFehler(felder[0]))
         return fehler;
     const auto hosts = leseHosts(hostsfeld);
     if (!hosts)
         return hostsFehler();
+    std::optional<Netzangabe> fest;
+    if (felder.size() > 2 && !felder[2].empty()) {
+        auto netz = leseNetzangabe(felder[2]);
+        if (const auto* fehler = std::get_if<std::string>(&netz))
+            return "Netz „" + felder[2] + "“: " + *fehler;
+        fest = std::get<Netzangabe>(netz);
+    }
     // Quoted empty fields make an empty row too.
-    if (!felder[0].empty() || *hosts)
-        bedarf.push_back({felder[0], *hosts});
+    if (!felder[0].empty() || *hosts || fest)
+        bedarf.push_back({felder[0], *hosts, fest});
     return std::nullopt;
 }
 

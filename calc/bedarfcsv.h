@@ -6,19 +6,20 @@
 #include <variant>
 #include <vector>
 
-#include "calc/adressplan.h"
+#include "calc/planbaum.h"
 
 namespace netzplaner {
 
 struct Bedarfsliste {
-    std::vector<Bedarf> bedarf;
+    std::vector<Planknoten> bedarf; // one level, with a fixed net where the third field gives one
     // The line read as a header (from 1), to be told, so that a first row of
     // requirements is never dropped unseen; 0 for none.
     std::size_t kopfzeile = 0;
 };
 
 // Requirements from CSV bytes (a file, or lines pasted from a spreadsheet):
-// lines "Name;Hosts", the separator ";", "," or a tab as the first line that
+// lines "Name;Hosts" or "Name;Hosts;Netz" (a fixed net, as the net field
+// takes it, or empty), the separator ";", "," or a tab as the first line that
 // has one shows (a tab first, then ";"). The first line is a header when its
 // Hosts field holds no digit, and the caller tells so. Every line has as many fields as the first.
 // Fields may be quoted, a quote inside doubled; blanks and tabs around fields

@@ -2,6 +2,7 @@
 // leseBedarfCsv takes any bytes: what it accepts must be well-formed UTF-8
 // names of one line with hosts in range, and written back as quoted ";" lines
 // it must read the same; a refusal must name a line of the input.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -14,18 +15,23 @@
 
 namespace {
 
-using netzplaner::Bedarf;
+using netzplaner::Planknoten;
 
-std::string alsCsv(const std::vector<Bedarf>& bedarf)
+// A net column for every line as soon as one row has a fixed net, since every
+// line has as many fields as the first.
+std::string alsCsv(const std::vector<Planknoten>& bedarf)
 {
+    const bool netze = std::any_of(bedarf.begin(), bedarf.end(), [](const Planknoten& b) { return b.fest; });
     std::string csv;
-    for (const Bedarf& b : bedarf) {
+    for (const Planknoten& b : bedarf) {
         csv += '"';
         for (const char c : b.name)
             csv += c == '"' ? std::string("\"\"") : std::string(1, c);
         csv += "\";";
         if (b.hosts)
             csv += std::to_string(*b.hosts);
+        if (netze)
+            csv += ";" + (b.fest ? netzplaner::netzText(*b.fest) : std::string());
         csv += "\r\n";
     }
     return csv;
@@ -45,11 +51,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         return 0;
     }
     const auto& bedarf = std::get<netzplaner::Bedarfsliste>(ergebnis).bedarf;
-    for (const Bedarf& b : bedarf) {
+    for (const Planknoten& b : bedarf) {
         PRUEFE(netzplaner::istUtf8(b.name));
         PRUEFE(b.name.find_first_of("\r\n") == std::string::npos);
         PRUEFE(!b.hosts || (*b.hosts >= 1 && *b.hosts <= netzplaner::hoechsteHosts));
-        PRUEFE(!b.name.empty() || b.hosts);
+        PRUEFE(!b.name.empty() || b.hosts || b.fest);
+        PRUEFE(b.kinder.empty());
     }
     const auto wieder = netzplaner::leseBedarfCsv(alsCsv(bedarf));
     PRUEFE(std::holds_alternative<netzplaner::Bedarfsliste>(wieder)

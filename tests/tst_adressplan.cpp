@@ -3,6 +3,7 @@
 
 #include "calc/adressplan.h"
 #include "calc/bedarfcsv.h"
+#include "calc/planbaum.h"
 
 using namespace netzplaner;
 
@@ -82,7 +83,7 @@ void TstAdressplan::plane_data()
         "4|d|1|10.0.0.7/32|255.255.255.255|10.0.0.7|10.0.0.7|entfällt|1|100 %"}
         << "5 Netze geplant, 8 von 8 Adressen belegt (100 %), 0 frei";
     QTest::newRow("one address too many") << "10.0.0.0/29" << true << links + QStringList{"f=1"} << QStringList{}
-        << "Der Bedarf von 9 Adressen passt nicht in 10.0.0.0/29 (8 Adressen) und braucht mindestens ein /28";
+        << "Nr. 6 „f“ passt nicht in 10.0.0.0/29 (8 Adressen): der Bedarf von 9 Adressen braucht mindestens ein /28";
     QTest::newRow("rfc3021 off: /30 for links") << "10.0.0.0/29" << false << QStringList{"a=2", "b=1"} << QStringList{
         "1|a|2|10.0.0.0/30|255.255.255.252|10.0.0.1|10.0.0.2|10.0.0.3|2|100 %",
         "2|b|1|10.0.0.4/30|255.255.255.252|10.0.0.5|10.0.0.6|10.0.0.7|2|50 %"}
@@ -100,8 +101,8 @@ void TstAdressplan::plane_data()
         << "2 Netze geplant, 4.294.967.296 von 4.294.967.296 Adressen belegt (100 %), 0 frei";
     QTest::newRow("more than the address space") << "0.0.0.0/0" << false
         << QStringList{"a=2147483646", "b=2147483646", "c=1"} << QStringList{}
-        << "Der Bedarf von 4.294.967.300 Adressen passt nicht einmal in den ganzen IPv4-Adressraum "
-           "(4.294.967.296 Adressen)";
+        << "Nr. 3 „c“ passt nicht in 0.0.0.0/0: der Bedarf von 4.294.967.300 Adressen passt nicht einmal in den "
+           "ganzen IPv4-Adressraum (4.294.967.296 Adressen)";
 }
 
 void TstAdressplan::plane()
@@ -195,7 +196,10 @@ void TstAdressplan::leseBedarfCsv_data()
     QTest::newRow("open quote") << QByteArray("a;1\n\n\"b;2") << "Zeile 3: ein Anführungszeichen wird nicht geschlossen";
     QTest::newRow("text after quote") << QByteArray("\"a\"x;1")
                                       << "Zeile 1: nach dem schließenden Anführungszeichen muss das Trennzeichen folgen";
-    QTest::newRow("three fields") << QByteArray("a;1;2") << "Zeile 1: mehr als zwei Felder, erwartet sind Name und Hosts";
+    QTest::newRow("four fields") << QByteArray("a;1;;2") << "Zeile 1: mehr als drei Felder, erwartet sind Name, Hosts und Netz";
+    QTest::newRow("Netz column") << QByteArray("Name;Hosts;Netz\nDMZ;;10.0.255.7/24\nBüro;20;\nWAN;2;10.9.0.0 255.255.255.252")
+                                 << "Kopf 1|DMZ=@10.0.255.0/24|Büro=20|WAN=2@10.9.0.0/30";
+    QTest::newRow("Netz not a net") << QByteArray("a;1;10.0.0.0") << "Zeile 1: Netz „10.0.0.0“: Die Präfixlänge fehlt: a.b.c.d/p oder a.b.c.d m.m.m.m eingeben";
 }
 
 void TstAdressplan::leseBedarfCsv()
@@ -211,8 +215,9 @@ void TstAdressplan::leseBedarfCsv()
         const Bedarfsliste& liste = std::get<Bedarfsliste>(gelesen);
         if (liste.kopfzeile)
             zeilen << QStringLiteral("Kopf %1").arg(liste.kopfzeile);
-        for (const Bedarf& b : liste.bedarf)
-            zeilen << alsQString(b.name) + QLatin1Char('=') + (b.hosts ? QString::number(*b.hosts) : QString());
+        for (const Planknoten& b : liste.bedarf)
+            zeilen << alsQString(b.name) + QLatin1Char('=') + (b.hosts ? QString::number(*b.hosts) : QString())
+                          + (b.fest ? QLatin1Char('@') + alsQString(netzText(*b.fest)) : QString());
         QCOMPARE(zeilen.join(QLatin1Char('|')), erwartet);
     }
 }

@@ -13,20 +13,34 @@ using namespace netzplaner;
 
 namespace {
 
-// "netz|rfc3021|name=hosts,name=" for an accepted file, or the refusal.
+// "name=hosts,name=", a fixed net as "name=@a.b.c.d/p", children in "[...]".
+QString eintraege(const std::vector<Planknoten>& knoten)
+{
+    QStringList bedarf;
+    for (const Planknoten& b : knoten)
+        bedarf << QString::fromStdString(b.name) + QLatin1Char('=') + (b.hosts ? QString::number(*b.hosts) : QString())
+                      + (b.fest ? QLatin1Char('@') + QString::fromStdString(netzText(*b.fest)) : QString())
+                      + (b.kinder.empty() ? QString() : QLatin1Char('[') + eintraege(b.kinder) + QLatin1Char(']'));
+    return bedarf.join(QLatin1Char(','));
+}
+
+// "netz|rfc3021|entries", "|umgebung" unless Klassisch, for an accepted file, or the refusal.
 QString gelesen(const std::variant<Plandokument, QString>& ergebnis)
 {
     if (const auto* fehler = std::get_if<QString>(&ergebnis))
         return *fehler;
     const auto& dokument = std::get<Plandokument>(ergebnis);
-    QStringList bedarf;
-    for (const Bedarf& b : dokument.bedarf)
-        bedarf << QString::fromStdString(b.name) + QLatin1Char('=') + (b.hosts ? QString::number(*b.hosts) : QString());
-    return dokument.netz + QLatin1Char('|') + QString::number(dokument.rfc3021) + QLatin1Char('|') + bedarf.join(QLatin1Char(','));
+    const QString umgebung = dokument.umgebung == Umgebung::klassisch ? QString()
+        : QLatin1Char('|') + QString::fromUtf8(regelnVon(dokument.umgebung).schluessel.data());
+    return dokument.netz + QLatin1Char('|') + QString::number(dokument.rfc3021) + QLatin1Char('|') + eintraege(dokument.bedarf) + umgebung;
 }
 
 const Plandokument beispiel{QStringLiteral("10.20.0.0/22"), true,
                             {{"Vertrieb \"Nord\" ä", 200}, {"", std::nullopt}, {"WAN", hoechsteHosts}}};
+const Plandokument standorte{QStringLiteral("10.0.0.0/16"), false,
+                             {{"Berlin", std::nullopt, Netzangabe{10u << 24, 20}, {{"VLAN 10", 200}, {"Etage", {}, {}, {{"a", 2}}}}},
+                              {"DMZ", 30, Netzangabe{(10u << 24) | 0xFF00, 24}}, {"Hamburg", 120}},
+                             Umgebung::gcp};
 
 } // namespace
 
@@ -39,6 +53,7 @@ private slots:
     void bleibtBeimSpeichernUndOeffnenGleich();
     void misslungenesSpeichernLaesstAlteDatei();
     void liestHoechstens10MiB();
+    void schreibtVersion1WennNichtsVonVersion2();
     void geraetedateiWirdAbgewiesen_data();
     void geraetedateiWirdAbgewiesen();
 };
@@ -58,8 +73,8 @@ void TstPlandatei::lesePlan_data()
         << "Die Datei ist kein Adressplan von Netzplaner (\"format\" fehlt oder stimmt nicht)";
     QTest::newRow("no version") << QByteArray(R"({"format": "netzplaner-adressplan", "netz": "10.0.0.0/8"})")
         << "\"version\" muss eine ganze Zahl ab 1 sein";
-    QTest::newRow("newer version") << QByteArray(R"({"format": "netzplaner-adressplan", "version": 2})")
-        << "Die Datei braucht eine neuere Version von Netzplaner (Dateiformat 2; diese liest Dateiformat 1)";
+    QTest::newRow("newer version") << QByteArray(R"({"format": "netzplaner-adressplan", "version": 3})")
+        << "Die Datei braucht eine neuere Version von Netzplaner (Dateiformat 3; diese liest Dateiformat 2)";
     QTest::newRow("bad net") << QByteArray(R"({"format": "netzplaner-adressplan", "version": 1, "netz": "10.0.0.0/33"})")
         << "Netz: Die Präfixlänge nach „/“ muss eine Zahl von 0 bis 32 sein";
     QTest::newRow("rfc3021 a text") << "{" + kopf + R"(, "rfc3021": "ja"})" << "\"rfc3021\" muss true oder false sein";
@@ -73,6 +88,36 @@ void TstPlandatei::lesePlan_data()
     for (const char* hosts : {"0", "2147483647", "1.5", "\"5\"", "true"})
         QTest::addRow("hosts %s", hosts) << "{" + kopf + R"(, "bedarf": [{"hosts": 1}, {"hosts": 2}, {"hosts": )" + hosts + "}]}"
             << "Eintrag 3: Hosts muss eine ganze Zahl von 1 bis 2147483646 sein";
+
+    const QByteArray kopf2 = R"("format": "netzplaner-adressplan", "version": 2, "netz": "10.0.0.0/16")";
+    QTest::newRow("version 2") << "{" + kopf2 + R"(, "umgebung": "aws", "bedarf": [{"name": "Berlin", "hosts": null,
+        "netz": "10.0.1.7/20", "kinder": [{"name": "VLAN 10", "hosts": 200}, {"hosts": 5, "netz": null, "kinder": []}]}]})"
+        << "10.0.0.0/16|0|Berlin=@10.0.0.0/20[VLAN 10=200,=5]|aws";
+    QTest::newRow("umgebung unknown") << "{" + kopf2 + R"(, "umgebung": "Azure"})"
+        << "\"umgebung\" muss „klassisch“, „aws“, „azure“ oder „gcp“ sein";
+    QTest::newRow("umgebung a number") << "{" + kopf2 + R"(, "umgebung": 1})"
+        << "\"umgebung\" muss „klassisch“, „aws“, „azure“ oder „gcp“ sein";
+    QTest::newRow("fixed net no net") << "{" + kopf2 + R"(, "bedarf": [{"hosts": 1}, {"hosts": null, "kinder": [
+        {"hosts": null, "netz": "10.0.0.0/33"}]}]})"
+        << "Eintrag 2.1: Netz „10.0.0.0/33“: Die Präfixlänge nach „/“ muss eine Zahl von 0 bis 32 sein";
+    QTest::newRow("fixed net a number") << "{" + kopf2 + R"(, "bedarf": [{"hosts": 1, "netz": 5}]})"
+        << "Eintrag 1: Netz muss ein Text oder null sein";
+    QTest::newRow("kinder an object") << "{" + kopf2 + R"(, "bedarf": [{"hosts": null, "kinder": {}}]})"
+        << "Eintrag 1: \"kinder\" muss eine Liste sein";
+    QTest::newRow("group with hosts") << "{" + kopf2 + R"(, "bedarf": [{"hosts": 4, "kinder": [{"hosts": 1}]}]})"
+        << "Eintrag 1: eine Gruppe hat keine Hosts (null)";
+    QTest::newRow("child's hosts") << "{" + kopf2 + R"(, "bedarf": [{"hosts": null, "kinder": [{"hosts": 0}]}]})"
+        << "Eintrag 1.1: Hosts muss eine ganze Zahl von 1 bis 2147483646 sein";
+    QByteArray ebenen = R"({"hosts": 1})";
+    for (int i = 0; i < 7; ++i)
+        ebenen = R"({"hosts": null, "kinder": [)" + ebenen + "]}";
+    QTest::newRow("8 levels") << "{" + kopf2 + ", \"bedarf\": [" + ebenen + "]}" << "10.0.0.0/16|0|=[=[=[=[=[=[=[=1]]]]]]]";
+    QTest::newRow("9 levels") << "{" + kopf2 + R"(, "bedarf": [{"hosts": null, "kinder": [)" + ebenen + "]}]}"
+        << "Eintrag 1.1.1.1.1.1.1.1.1: mehr als 8 Ebenen";
+    QByteArray viele = "{" + kopf2 + R"(, "bedarf": [{"hosts": null, "kinder": [{"hosts": null})";
+    for (int i = 1; i < hoechsteEintraege; ++i)
+        viele += R"(, {"hosts": null})";
+    QTest::newRow("100,000 entries") << viele + "]}]}" << "Eintrag 1.100000: mehr als 100.000 Einträge";
 }
 
 void TstPlandatei::lesePlan()
@@ -90,6 +135,9 @@ void TstPlandatei::bleibtBeimSpeichernUndOeffnenGleich()
     const auto geoeffnet = oeffnePlan(pfad);
     QCOMPARE(gelesen(geoeffnet), gelesen(beispiel));
     QVERIFY(std::get<Plandokument>(geoeffnet) == beispiel);
+    QCOMPARE(speicherePlan(pfad, standorte), std::nullopt);
+    QCOMPARE(gelesen(oeffnePlan(pfad)), gelesen(standorte));
+    QVERIFY(std::get<Plandokument>(oeffnePlan(pfad)) == standorte);
     QCOMPARE(gelesen(oeffnePlan(ordner.filePath(QStringLiteral("fehlt")))),
              QStringLiteral("„%1“: Die Datei gibt es nicht").arg(ordner.filePath(QStringLiteral("fehlt"))));
 }
@@ -153,6 +201,30 @@ void TstPlandatei::geraetedateiWirdAbgewiesen()
         pfad = QDir(ordner.path()).absoluteFilePath(pfad);
     QCOMPARE(gelesen(oeffnePlan(pfad)), QStringLiteral("„%1“: %2").arg(pfad, grund));
     QVERIFY(std::holds_alternative<QString>(oeffneZumLesen(pfad, Lesequelle::nurDateien)));
+}
+
+// Older versions of the program open a plan that needs nothing of format 2.
+void TstPlandatei::schreibtVersion1WennNichtsVonVersion2()
+{
+    QCOMPARE(schreibePlan({QStringLiteral("10.0.0.0/24"), true, {{"a", 5}, {"b", std::nullopt}}}), QByteArray(R"({
+    "bedarf": [
+        {
+            "hosts": 5,
+            "name": "a"
+        },
+        {
+            "hosts": null,
+            "name": "b"
+        }
+    ],
+    "format": "netzplaner-adressplan",
+    "netz": "10.0.0.0/24",
+    "rfc3021": true,
+    "version": 1
+}
+)"));
+    QVERIFY(schreibePlan(standorte).contains(R"("version": 2)"));
+    QVERIFY(schreibePlan({QStringLiteral("10.0.0.0/24"), false, {}, Umgebung::azure}).contains(R"("version": 2)"));
 }
 
 QTEST_GUILESS_MAIN(TstPlandatei)

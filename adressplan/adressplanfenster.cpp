@@ -76,7 +76,7 @@ AdressplanFenster::AdressplanFenster(const QString& netz, QWidget* hauptfenster)
     // Once a step, however many rows it changed.
     connect(stapel_, &QUndoStack::indexChanged, this, &AdressplanFenster::neuPlanen);
     connect(stapel_, &QUndoStack::cleanChanged, this, [this](bool sauber) { setWindowModified(!sauber); });
-    connect(bedarf_, &Bedarfsmodell::abgelehnt, lblmeldung_, &QLabel::setText);
+    connect(bedarf_, &Bedarfsmodell::abgelehnt, this, &AdressplanFenster::melde);
     connect(planTabelle_, &QTableView::activated, this, &AdressplanFenster::zeigeGeplantesNetz);
 
     schreibeTitel();

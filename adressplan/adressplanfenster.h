@@ -19,6 +19,9 @@ class Bedarfsmodell;
 class Bedarfstabelle;
 class Planmodell;
 
+// "Zeile 1 wurde als Kopfzeile gelesen, …", after an import or a paste.
+QString kopfzeilenHinweis(std::size_t zeile);
+
 // The address plan: a net, the named host requirements it is divided among,
 // and the plan that divides it, made anew at every change. The plan is a
 // document: it is saved to and opened from *.adressplan files, every change is
@@ -64,6 +67,10 @@ private:
     void setzeNetz(const QString& text);
     void setzeRfc3021(bool an);
     void neuPlanen();
+    // lblmeldung: a note on what the user just did (a refused cell, a header
+    // line), then the plan's own line, which must stay in sight.
+    void melde(const QString& hinweis);
+    void zeigeMeldung();
     void zeileHinzufuegen();
     void zeilenEntfernen();
     void verschiebe(int richtung);
@@ -89,7 +96,9 @@ private:
     QLabel* lblmeldung_ = nullptr;
     QGridLayout* knoepfe_ = nullptr;
     QString netzText_; // as the last step left it
-    QString datei_;    // empty until saved or opened
+    QString planMeldung_;
+    QString hinweis_;
+    QString datei_; // empty until saved or opened
 };
 
 } // namespace netzplaner

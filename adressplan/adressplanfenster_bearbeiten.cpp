@@ -30,17 +30,36 @@ void AdressplanFenster::setzeRfc3021(bool an)
     rfc3021_->setChecked(an);
 }
 
+QString kopfzeilenHinweis(std::size_t zeile)
+{
+    return QStringLiteral("Zeile %1 wurde als Kopfzeile gelesen, nicht als Bedarf.").arg(zeile);
+}
+
 void AdressplanFenster::neuPlanen()
 {
-    const auto netz = leseNetz(netzText_.toStdString());
+    const auto netz = leseNetzangabe(netzText_.toStdString());
     if (const auto* fehler = std::get_if<std::string>(&netz)) {
         plan_->setzePlan({}, bedarf_->bedarf());
-        lblmeldung_->setText(QString::fromStdString(*fehler));
-        return;
+        planMeldung_ = QString::fromStdString(*fehler);
+    } else {
+        Plan plan = plane(std::get<Netzangabe>(netz), bedarf_->bedarf(), rfc3021_->isChecked());
+        planMeldung_ = QString::fromStdString(plan.meldung);
+        plan_->setzePlan(std::move(plan), bedarf_->bedarf());
     }
-    Plan plan = plane(std::get<Netzangabe>(netz), bedarf_->bedarf(), rfc3021_->isChecked());
-    lblmeldung_->setText(QString::fromStdString(plan.meldung));
-    plan_->setzePlan(std::move(plan), bedarf_->bedarf());
+    zeigeMeldung();
+    // A note is about the step that was just done; the next one clears it.
+    hinweis_.clear();
+}
+
+void AdressplanFenster::melde(const QString& hinweis)
+{
+    hinweis_ = hinweis;
+    zeigeMeldung();
+}
+
+void AdressplanFenster::zeigeMeldung()
+{
+    lblmeldung_->setText(hinweis_.isEmpty() ? planMeldung_ : hinweis_ + QLatin1Char('\n') + planMeldung_);
 }
 
 void AdressplanFenster::zeileHinzufuegen()
@@ -84,13 +103,18 @@ void AdressplanFenster::fuegeZeilenEin()
         return;
     const auto gelesen = leseBedarfCsv(text.toStdString());
     if (const auto* fehler = std::get_if<std::string>(&gelesen)) {
-        lblmeldung_->setText(QStringLiteral("Nicht eingefügt: %1").arg(QString::fromStdString(*fehler)));
+        melde(QStringLiteral("Nicht eingefügt: %1").arg(QString::fromStdString(*fehler)));
         return;
     }
+    const Bedarfsliste& liste = std::get<Bedarfsliste>(gelesen);
+    if (liste.kopfzeile)
+        hinweis_ = kopfzeilenHinweis(liste.kopfzeile);
     const int vorher = bedarf_->rowCount();
-    bedarf_->haengeAn(std::get<std::vector<Bedarf>>(gelesen), QStringLiteral("Zeilen einfügen"));
+    bedarf_->haengeAn(liste.bedarf, QStringLiteral("Zeilen einfügen"));
     if (bedarf_->rowCount() > vorher)
         bedarfTabelle_->waehleLauf(vorher, bedarf_->rowCount() - vorher);
+    else if (liste.kopfzeile)
+        melde(kopfzeilenHinweis(liste.kopfzeile));
 }
 
 void AdressplanFenster::zeigeGeplantesNetz(const QModelIndex& index)

@@ -2,7 +2,6 @@
 // The plan as a document: opening, saving, importing requirements, exporting
 // the plan, and asking before unsaved changes would be lost.
 #include <QCheckBox>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,14 +14,9 @@
 #include "adressplan/planmodell.h"
 #include "calc/bedarfcsv.h"
 #include "toolkit/csvdatei.h"
+#include "toolkit/ganzlesen.h"
 
 namespace netzplaner {
-namespace {
-
-// Larger than any plan a site needs by far; a larger file is not a plan.
-constexpr qint64 hoechsteImportgroesse = 10 * 1024 * 1024;
-
-} // namespace
 
 Plandokument AdressplanFenster::dokument() const
 {
@@ -41,7 +35,7 @@ bool AdressplanFenster::speichern()
     if (datei_.isEmpty())
         return speichernUnter();
     // A net the file could not be opened with again is not saved.
-    const auto netz = leseNetz(txtnetz_->text().toStdString());
+    const auto netz = leseNetzangabe(txtnetz_->text().toStdString());
     if (const auto* fehler = std::get_if<std::string>(&netz)) {
         warne(this, QStringLiteral("Der Adressplan wurde nicht gespeichert: das Netz ist ungültig."),
               QString::fromStdString(*fehler));
@@ -135,25 +129,26 @@ void AdressplanFenster::importieren()
     if (pfad.isEmpty())
         return;
     const QString nicht = QStringLiteral("Der Bedarf wurde nicht aus %1 importiert.").arg(dateiname(pfad));
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) {
-        warne(this, nicht, datei.errorString());
+    const auto inhalt = leseGanz(pfad);
+    if (const auto* fehler = std::get_if<QString>(&inhalt)) {
+        warne(this, nicht, *fehler);
         return;
     }
-    if (datei.size() > hoechsteImportgroesse) {
-        warne(this, nicht, QStringLiteral("Die Datei ist größer als 10 MiB."));
-        return;
-    }
-    const QByteArray inhalt = datei.readAll();
-    const auto gelesen = leseBedarfCsv(std::string_view(inhalt.constData(), std::size_t(inhalt.size())));
+    const QByteArray& bytes = std::get<QByteArray>(inhalt);
+    const auto gelesen = leseBedarfCsv(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     if (const auto* fehler = std::get_if<std::string>(&gelesen)) {
         warne(this, nicht, QString::fromStdString(*fehler));
         return;
     }
+    const Bedarfsliste& liste = std::get<Bedarfsliste>(gelesen);
+    if (liste.kopfzeile)
+        hinweis_ = kopfzeilenHinweis(liste.kopfzeile);
     const int vorher = bedarf_->rowCount();
-    bedarf_->haengeAn(std::get<std::vector<Bedarf>>(gelesen), QStringLiteral("Bedarf importieren"));
+    bedarf_->haengeAn(liste.bedarf, QStringLiteral("Bedarf importieren"));
     if (bedarf_->rowCount() > vorher)
         bedarfTabelle_->waehleLauf(vorher, bedarf_->rowCount() - vorher);
+    else if (liste.kopfzeile)
+        melde(kopfzeilenHinweis(liste.kopfzeile));
 }
 
 void AdressplanFenster::exportieren()

@@ -70,14 +70,18 @@ bool Bedarfsmodell::setData(const QModelIndex& index, const QVariant& wert, int 
     const Bedarf alt = bedarf_[static_cast<std::size_t>(index.row())];
     Bedarf neu = alt;
     const QByteArray text = wert.toString().toUtf8();
+    const auto ablehnen = [&](const std::string& grund) {
+        emit abgelehnt(QStringLiteral("Zeile %1: %2").arg(index.row() + 1).arg(QString::fromStdString(grund)));
+        return false;
+    };
     if (index.column() == Name) {
+        if (const auto fehler = namensFehler(text.toStdString()))
+            return ablehnen(*fehler);
         neu.name = text.toStdString();
     } else {
         const auto hosts = leseHosts(std::string_view(text.constData(), std::size_t(text.size())));
-        if (!hosts) {
-            emit abgelehnt(QStringLiteral("Zeile %1: %2").arg(index.row() + 1).arg(QString::fromUtf8(hostsFehler())));
-            return false;
-        }
+        if (!hosts)
+            return ablehnen(hostsFehler());
         neu.hosts = *hosts;
     }
     // Accepted but unchanged, as when an editor is left as it was: no step.

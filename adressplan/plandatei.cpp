@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "adressplan/plandatei.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cmath>
 
+#include "toolkit/ganzlesen.h"
 #include "toolkit/ganzschreiben.h"
 
 namespace netzplaner {
@@ -24,7 +22,7 @@ bool istGanz(const QJsonValue& wert, double von, double bis)
     return wert.isDouble() && zahl >= von && zahl <= bis && std::trunc(zahl) == zahl;
 }
 
-std::variant<Bedarf, QString> leseEintrag(const QJsonValue& wert)
+std::variant<Bedarf, QString> leseBedarfseintrag(const QJsonValue& wert)
 {
     if (!wert.isObject())
         return QStringLiteral("ist kein Objekt mit Name und Hosts");
@@ -32,6 +30,8 @@ std::variant<Bedarf, QString> leseEintrag(const QJsonValue& wert)
     const QJsonValue name = eintrag.value(QLatin1String("name"));
     if (!name.isUndefined() && !name.isString())
         return QStringLiteral("Name muss ein Text sein");
+    if (const auto fehler = namensFehler(name.toString().toStdString()))
+        return QString::fromStdString(*fehler);
     const QJsonValue hosts = eintrag.value(QLatin1String("hosts"));
     if (hosts.isUndefined())
         return QStringLiteral("Hosts fehlt (null für noch nicht geplant)");
@@ -56,7 +56,7 @@ std::optional<QString> leseKopf(const QJsonObject& plan, Plandokument& dokument)
     const QJsonValue netz = plan.value(QLatin1String("netz"));
     if (!netz.isString())
         return QStringLiteral("\"netz\" fehlt oder ist kein Text");
-    const auto gelesen = leseNetz(netz.toString().toStdString());
+    const auto gelesen = leseNetzangabe(netz.toString().toStdString());
     if (const auto* fehler = std::get_if<std::string>(&gelesen))
         return QStringLiteral("Netz: ") + QString::fromStdString(*fehler);
     dokument.netz = netz.toString();
@@ -89,7 +89,7 @@ std::variant<Plandokument, QString> lesePlan(const QByteArray& inhalt)
     const QJsonArray eintraege = bedarf.toArray();
     dokument.bedarf.reserve(std::size_t(eintraege.size()));
     for (qsizetype i = 0; i < eintraege.size(); ++i) {
-        auto eintrag = leseEintrag(eintraege.at(i));
+        auto eintrag = leseBedarfseintrag(eintraege.at(i));
         if (const auto* eintragsfehler = std::get_if<QString>(&eintrag))
             return QStringLiteral("Eintrag %1: %2").arg(i + 1).arg(*eintragsfehler);
         dokument.bedarf.push_back(std::move(std::get<Bedarf>(eintrag)));
@@ -114,28 +114,12 @@ QByteArray schreibePlan(const Plandokument& dokument)
 
 std::variant<Plandokument, QString> oeffnePlan(const QString& pfad)
 {
-    const QString name = dateiname(pfad) + QStringLiteral(": ");
-    const QFileInfo info(pfad);
-    if (!info.exists())
-        return name + QStringLiteral("Die Datei gibt es nicht");
-    // A pipe or a device could block or never end.
-    if (!info.isFile())
-        return name + QStringLiteral("Das ist keine gewöhnliche Datei");
-    const QString zuGross = QStringLiteral("Die Datei ist größer als 10 MiB und wird nicht gelesen");
-    if (info.size() > hoechstePlangroesse)
-        return name + zuGross;
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly))
-        return name + QStringLiteral("Die Datei lässt sich nicht lesen (%1)").arg(datei.errorString());
-    // The file may have grown since it was looked at.
-    const QByteArray inhalt = datei.read(hoechstePlangroesse + 1);
-    if (datei.error() != QFileDevice::NoError)
-        return name + QStringLiteral("Die Datei lässt sich nicht lesen (%1)").arg(datei.errorString());
-    if (inhalt.size() > hoechstePlangroesse)
-        return name + zuGross;
-    auto dokument = lesePlan(inhalt);
+    const auto inhalt = leseGanz(pfad);
+    if (const auto* fehler = std::get_if<QString>(&inhalt))
+        return *fehler;
+    auto dokument = lesePlan(std::get<QByteArray>(inhalt));
     if (auto* fehler = std::get_if<QString>(&dokument))
-        return name + *fehler;
+        return dateiname(pfad) + QStringLiteral(": ") + *fehler;
     return dokument;
 }
 

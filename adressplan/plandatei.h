@@ -21,10 +21,6 @@ struct Plandokument {
     bool operator==(const Plandokument&) const = default;
 };
 
-// Larger files are refused unread: a plan of a million requirements is not
-// 10 MiB of JSON.
-constexpr qint64 hoechstePlangroesse = 10 * 1024 * 1024;
-
 // The whole file's bytes, UTF-8 JSON. Unknown keys are passed over, so that a
 // later version can add some; anything else that is not as written refuses
 // the whole file with a German sentence naming the fault.

@@ -27,7 +27,7 @@ int gibPlanAus(const QString& pfad, const QString& format, const QString& progra
     const Plandokument& dokument = std::get<Plandokument>(gelesen);
     // As the window plans it: the net as the user typed it, which may be
     // one that it refuses.
-    const auto netz = leseNetz(dokument.netz.toStdString());
+    const auto netz = leseNetzangabe(dokument.netz.toStdString());
     if (const auto* fehler = std::get_if<std::string>(&netz)) {
         melde(programm, QString::fromStdString(*fehler));
         return 1;

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/zusammenfassenbefehl.h"
 
+#include <QFile>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "app/eingabedatei.h"
 #include "calc/blockzeilen.h"
 #include "calc/eintraege.h"
 #include "calc/spannen.h"
+#include "toolkit/ganzlesen.h"
+#include "toolkit/ganzschreiben.h"
 
 namespace netzplaner {
 namespace {
@@ -51,9 +53,23 @@ void sammle(Eintraege& eintraege, Gesammelt& gesammelt, const std::string& name)
     gesammelt.verweigert |= meldeFehler(eintraege, name);
 }
 
-// Reads one file; the German reason when it could not be read.
-std::optional<QString> liesDatei(Eingabedatei& datei, const std::string& name, Gesammelt& gesammelt)
+// Standard input for "-"; a file through the shared reader, which refuses
+// folders and devices by name, but with pipes and no size limit: a script's
+// lists come that way.
+std::variant<std::unique_ptr<QFile>, QString> oeffne(const QString& pfad)
 {
+    if (pfad != QLatin1String("-"))
+        return oeffneZumLesen(pfad, Lesequelle::auchStroeme);
+    auto eingabe = std::make_unique<QFile>();
+    if (!eingabe->open(fileno(stdin), QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return QStringLiteral("Die Standardeingabe lässt sich nicht lesen (%1)").arg(eingabe->errorString());
+    return eingabe;
+}
+
+// Reads one file; the German reason when it could not be read.
+std::optional<QString> liesDatei(QFile& datei, const QString& pfad, Gesammelt& gesammelt)
+{
+    const std::string name = pfad.toLocal8Bit().toStdString();
     Eintraege eintraege;
     Eintragsleser leser(eintraege);
     std::string puffer(stueckgroesse, '\0');
@@ -62,9 +78,10 @@ std::optional<QString> liesDatei(Eingabedatei& datei, const std::string& name, G
         // An entry longer than the buffer waits for more of itself.
         if (belegt == puffer.size())
             puffer.resize(puffer.size() * 2);
-        const long long neu = datei.lies(puffer.data() + belegt, puffer.size() - belegt);
+        const qint64 neu = datei.read(puffer.data() + belegt, qint64(puffer.size() - belegt));
         if (neu < 0)
-            return datei.fehler();
+            return (pfad == QLatin1String("-") ? QStringLiteral("Standardeingabe") : dateiname(pfad))
+                   + QStringLiteral(": Die Datei lässt sich nicht zu Ende lesen (%1)").arg(datei.errorString());
         belegt += static_cast<std::size_t>(neu);
         const bool letztes = neu == 0;
         const std::size_t gelesen = leser.lies(std::string_view(puffer.data(), belegt), letztes);
@@ -82,12 +99,12 @@ int fasseDateienZusammen(const QStringList& dateien, const QString& programm)
 {
     Gesammelt gesammelt;
     for (const QString& pfad : dateien) {
-        auto geoeffnet = Eingabedatei::oeffne(pfad);
+        auto geoeffnet = oeffne(pfad);
         std::optional<QString> fehler;
         if (auto* grund = std::get_if<QString>(&geoeffnet))
             fehler = *grund;
         else
-            fehler = liesDatei(std::get<Eingabedatei>(geoeffnet), pfad.toLocal8Bit().toStdString(), gesammelt);
+            fehler = liesDatei(*std::get<std::unique_ptr<QFile>>(geoeffnet), pfad, gesammelt);
         if (fehler) {
             schreibeFehler(QStringLiteral("%1: %2\n").arg(programm, *fehler));
             return 2;

@@ -24,20 +24,20 @@ int blockpraefix(std::uint32_t hosts, bool rfc3021)
 
 std::string passtNicht(const Netzangabe& netz, std::uint64_t belegt)
 {
-    const std::string bedarf = "Der Bedarf von " + anzahlText(belegt, "Adresse", "Adressen");
+    const std::string bedarf = "Der Bedarf von " + anzahlMitWort(belegt, "Adresse", "Adressen");
     if (belegt > adressraum)
         return bedarf + " passt nicht einmal in den ganzen IPv4-Adressraum ("
-               + anzahlText(adressraum, "Adresse", "Adressen") + ")";
+               + anzahlMitWort(adressraum, "Adresse", "Adressen") + ")";
     const int noetig = 32 - std::countr_zero(std::bit_ceil(belegt));
     return bedarf + " passt nicht in " + netzText(netz) + " ("
-           + anzahlText(netzgroesse(netz.praefix), "Adresse", "Adressen") + ") und braucht mindestens ein /"
+           + anzahlMitWort(netzgroesse(netz.praefix), "Adresse", "Adressen") + ") und braucht mindestens ein /"
            + std::to_string(noetig);
 }
 
 std::string belegung(std::size_t netze, std::uint64_t belegt, std::uint64_t gesamt)
 {
-    return anzahlText(netze, "Netz", "Netze") + " geplant, " + mitTausenderpunkten(belegt) + " von "
-           + anzahlText(gesamt, "Adresse", "Adressen") + " belegt (" + prozentText(belegt, gesamt) + "), "
+    return anzahlMitWort(netze, "Netz", "Netze") + " geplant, " + mitTausenderpunkten(belegt) + " von "
+           + anzahlMitWort(gesamt, "Adresse", "Adressen") + " belegt (" + prozentText(belegt, gesamt) + "), "
            + mitTausenderpunkten(gesamt - belegt) + " frei";
 }
 
@@ -82,7 +82,7 @@ Plan plane(const Netzangabe& netz, const std::vector<Bedarf>& bedarf, bool rfc30
     for (const Block& frei : bloeckeVon(naechste, std::uint64_t{n.netz} + gesamt - 1))
         plan.zeilen.push_back({0, frei.netz, frei.praefix, std::nullopt});
 
-    plan.meldung = netze == 0 ? "Noch kein Netz geplant, " + anzahlText(gesamt, "Adresse", "Adressen") + " frei"
+    plan.meldung = netze == 0 ? "Noch kein Netz geplant, " + anzahlMitWort(gesamt, "Adresse", "Adressen") + " frei"
                               : belegung(netze, belegt, gesamt);
     plan.gelungen = true;
     return plan;

@@ -89,51 +89,80 @@ std::vector<std::string_view> zeilenVon(std::string_view text)
     return zeilen;
 }
 
-std::optional<std::string> leseZeile(std::string_view zeile, char trenner, bool ersteZeile, std::vector<Bedarf>& bedarf)
+// "Hosts", "Anzahl": no digit at all. A field with a digit is a row whose
+// number is wrong, and is refused as such rather than passed over.
+bool istUeberschrift(std::string_view feld)
 {
-    auto zerlegt = felderVon(zeile, trenner);
-    if (auto* fehler = std::get_if<std::string>(&zerlegt))
-        return std::move(*fehler);
-    Felder& felder = std::get<Felder>(zerlegt);
+    return !feld.empty() && feld.find_first_of("0123456789") == std::string_view::npos;
+}
+
+std::optional<std::string> leseZeile(const Felder& felder, std::vector<Bedarf>& bedarf)
+{
     if (std::any_of(felder.begin() + std::min<std::ptrdiff_t>(2, std::ssize(felder)), felder.end(),
                     [](const std::string& f) { return !f.empty(); }))
         return std::string("mehr als zwei Felder, erwartet sind Name und Hosts");
     const std::string_view hostsfeld = felder.size() > 1 ? std::string_view(felder[1]) : std::string_view();
-    if (ersteZeile && !hostsfeld.empty() && hostsfeld.find_first_of("0123456789") == std::string_view::npos)
-        return std::nullopt; // a header
+    if (auto fehler = namensFehler(felder[0]))
+        return fehler;
     const auto hosts = leseHosts(hostsfeld);
     if (!hosts)
-        return std::string(hostsFehler());
+        return hostsFehler();
     // Quoted empty fields make an empty row too.
     if (!felder[0].empty() || *hosts)
-        bedarf.push_back({std::move(felder[0]), *hosts});
+        bedarf.push_back({felder[0], *hosts});
     return std::nullopt;
+}
+
+std::string felderText(std::size_t anzahl)
+{
+    return anzahl == 1 ? "1 Feld" : std::to_string(anzahl) + " Felder";
 }
 
 } // namespace
 
-std::variant<std::vector<Bedarf>, std::string> leseBedarfCsv(std::string_view bytes)
+std::variant<Bedarfsliste, std::string> leseBedarfCsv(std::string_view bytes)
 {
-    if (bytes.starts_with("\xEF\xBB\xBF"))
-        bytes.remove_prefix(3);
     std::string umgewandelt;
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        auto utf16 = ausUtf16(bytes);
+        if (!utf16)
+            return std::string("Die Datei ist kein gültiges UTF-16");
+        umgewandelt = std::move(*utf16);
+        bytes = umgewandelt;
+    } else if (bytes.starts_with("\xEF\xBB\xBF")) {
+        bytes.remove_prefix(3);
+    }
     if (!istUtf8(bytes)) {
         umgewandelt = ausWindows1252(bytes);
         bytes = umgewandelt;
     }
     const std::vector<std::string_view> zeilen = zeilenVon(bytes);
     const char trenner = trennerVon(zeilen);
-    std::vector<Bedarf> bedarf;
-    bool ersteZeile = true;
+    Bedarfsliste liste;
+    std::optional<std::size_t> feldzahl;
     for (std::size_t i = 0; i < zeilen.size(); ++i) {
         // A spreadsheet writes its empty rows as separators only.
         if (zeilen[i].find_first_not_of(std::string(blanks) + trenner) == std::string_view::npos)
             continue;
-        if (auto fehler = leseZeile(zeilen[i], trenner, ersteZeile, bedarf))
-            return "Zeile " + std::to_string(i + 1) + ": " + *fehler;
-        ersteZeile = false;
+        const std::string nummer = "Zeile " + std::to_string(i + 1) + ": ";
+        auto zerlegt = felderVon(zeilen[i], trenner);
+        if (auto* fehler = std::get_if<std::string>(&zerlegt))
+            return nummer + *fehler;
+        const Felder& felder = std::get<Felder>(zerlegt);
+        // A line of another file or separator pasted below is no requirement.
+        if (feldzahl && felder.size() != *feldzahl)
+            return nummer + felderText(felder.size()) + ", die erste Zeile hat " + felderText(*feldzahl);
+        if (!feldzahl) {
+            feldzahl = felder.size();
+            if (felder.size() > 1 && istUeberschrift(felder[1])) {
+                liste.kopfzeile = i + 1;
+                continue;
+            }
+        }
+        if (auto fehler = leseZeile(felder, liste.bedarf))
+            return nummer + *fehler;
     }
-    return bedarf;
+    return liste;
 }
 
 } // namespace netzplaner

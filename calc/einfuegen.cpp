@@ -11,13 +11,6 @@
 namespace netzplaner {
 namespace {
 
-// Copied text often brings the line break of its line, or the indentation of
-// a configuration file, with it.
-bool istRand(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
 int bitsVon(Adressanteil anteil)
 {
     return 8 * (static_cast<int>(anteil) + 1);

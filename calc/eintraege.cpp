@@ -88,7 +88,7 @@ std::variant<Intervall, std::string> leseBereich(std::string_view text, std::siz
     return Intervall{*erste, *letzte};
 }
 
-std::variant<Intervall, std::string> leseNetz(std::string_view text, std::size_t schraegstrich)
+std::variant<Intervall, std::string> leseNetzeintrag(std::string_view text, std::size_t schraegstrich)
 {
     const std::string_view vorn = text.substr(0, schraegstrich);
     const auto adresse = nurAdresse(vorn);
@@ -130,7 +130,7 @@ std::variant<Eintrag, std::string> leseEintrag(std::string_view text)
     if (const auto strich = findeStrich(rest))
         gelesen = leseBereich(rest, strich->first, strich->second);
     else if (const std::size_t schraeg = rest.find('/'); schraeg != std::string_view::npos)
-        gelesen = leseNetz(rest, schraeg);
+        gelesen = leseNetzeintrag(rest, schraeg);
     else if (const auto adresse = nurAdresse(rest))
         gelesen = Intervall{*adresse, *adresse};
     else

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "calc/text.h"
 #include "calc/zeichen.h"
 
 namespace netzplaner {
@@ -45,17 +46,6 @@ bool richtigGruppiert(std::string_view text)
 
 } // namespace
 
-std::string mitPunkten(std::string_view ziffern)
-{
-    std::string text;
-    for (std::size_t i = 0; i < ziffern.size(); ++i) {
-        if (i > 0 && (ziffern.size() - i) % 3 == 0)
-            text += '.';
-        text += ziffern[i];
-    }
-    return text;
-}
-
 std::string dezimal(Zahl128 zahl)
 {
     std::string ziffern;
@@ -80,7 +70,7 @@ std::string nummerText(Zahl128 index)
 {
     std::string ziffern = dezimal(index);
     plusEins(ziffern);
-    return mitPunkten(ziffern);
+    return mitTausenderpunkten(ziffern);
 }
 
 std::optional<Zahl128> leseNummer(std::string_view text)

@@ -9,9 +9,6 @@
 
 namespace netzplaner {
 
-// Decimal digits, grouped by "." in threes as German readers group them:
-// "1.208.925.819.614.629.174.706.176".
-std::string mitPunkten(std::string_view ziffern);
 std::string dezimal(Zahl128 zahl);
 // 2^exponent for exponents 0..128; 2^128 does not fit in a Zahl128.
 std::string zweierpotenz(int exponent);

@@ -10,11 +10,6 @@
 namespace netzplaner {
 namespace {
 
-bool istRand(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
 int hexWert(char c)
 {
     if (c >= '0' && c <= '9')
@@ -33,7 +28,7 @@ std::string zeichenFehler(std::string_view adresse)
     for (const char c : adresse) {
         if (hexWert(c) >= 0 || c == ':' || c == '.')
             continue;
-        if (istLuecke(c) || istRand(c))
+        if (istRand(c))
             return "Die Adresse enthält ein Leerzeichen.";
         if (c > ' ' && c < 127)
             return std::string("Das Zeichen „") + c + "“ gehört nicht in eine IPv6-Adresse.";
@@ -108,7 +103,7 @@ std::string leseGruppen(std::string_view seite, bool amEnde, std::vector<std::ui
     }
 }
 
-std::optional<Zahl128> leseAdresse(std::string_view text, std::string& fehler)
+std::optional<Zahl128> leseIpv6Adresse(std::string_view text, std::string& fehler)
 {
     if (text.empty()) {
         fehler = "Vor „/“ fehlt die Adresse.";
@@ -202,7 +197,7 @@ Ipv6Lesung leseIpv6(std::string_view text)
             return lesung;
         praefix = *p;
     }
-    const auto adresse = leseAdresse(kern.substr(0, schraeg), lesung.fehler);
+    const auto adresse = leseIpv6Adresse(kern.substr(0, schraeg), lesung.fehler);
     if (adresse)
         lesung.netz = Ipv6Netz{*adresse, praefix};
     return lesung;

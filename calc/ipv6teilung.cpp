@@ -7,13 +7,14 @@
 #include "calc/grosszahl.h"
 #include "calc/ipv6text.h"
 #include "calc/ipv6typ.h"
+#include "calc/text.h"
 
 namespace netzplaner {
 namespace {
 
-std::string anzahlText(int exponent)
+std::string zweierpotenzText(int exponent)
 {
-    return mitPunkten(zweierpotenz(exponent)) + " (2^" + std::to_string(exponent) + ')';
+    return mitTausenderpunkten(zweierpotenz(exponent)) + " (2^" + std::to_string(exponent) + ')';
 }
 
 // Every group with as many digits as its largest value has, and no "::",
@@ -70,8 +71,8 @@ Ipv6Kopf Ipv6Teilung::kopf() const
             ipv6Lang(netz_.adresse),
             ipv6Text(netz_.adresse),
             ipv6Text(netzplaner::letzteAdresse(netz_)),
-            anzahlText(128 - netz_.praefix),
-            anzahlText(teilpraefix_ - netz_.praefix),
+            zweierpotenzText(128 - netz_.praefix),
+            zweierpotenzText(teilpraefix_ - netz_.praefix),
             std::string(ipv6Typ(netz_)),
             reverseZone(netz_)};
 }
@@ -81,9 +82,10 @@ std::string Ipv6Teilung::umfang(Zahl128 erster) const
     const int zeilen = zeilenAb(erster);
     if (erster == 0 && Zahl128(zeilen) - 1 == letzterIndex())
         return {};
-    const std::string gesamt = mitPunkten(zweierpotenz(teilpraefix_ - netz_.praefix));
+    const std::string gesamt = mitTausenderpunkten(zweierpotenz(teilpraefix_ - netz_.praefix));
     if (erster == 0)
-        return "Die Tabelle zeigt die ersten " + mitPunkten(std::to_string(zeilen)) + " von " + gesamt + " Teilnetzen.";
+        return "Die Tabelle zeigt die ersten " + mitTausenderpunkten(std::to_string(zeilen)) + " von " + gesamt
+               + " Teilnetzen.";
     return "Die Tabelle zeigt die Teilnetze Nr. " + nummerText(erster) + " bis " + nummerText(erster + zeilen - 1)
            + " von " + gesamt + '.';
 }
@@ -93,7 +95,7 @@ std::array<std::string, Ipv6Teilung::spaltenzahl> Ipv6Teilung::breitesteZeile() 
     const Zahl128 hostbits = ~ipv6Maske(teilpraefix_);
     const Zahl128 hoechstesTeilnetz = netzplaner::letzteAdresse(netz_) & ~hostbits;
     const std::string nummer(zweierpotenz(teilpraefix_ - netz_.praefix).size(), '0');
-    return {mitPunkten(nummer), laengstesMuster(hoechstesTeilnetz) + '/' + std::to_string(teilpraefix_),
+    return {mitTausenderpunkten(nummer), laengstesMuster(hoechstesTeilnetz) + '/' + std::to_string(teilpraefix_),
             laengstesMuster(hoechstesTeilnetz), laengstesMuster(hoechstesTeilnetz | hostbits)};
 }
 

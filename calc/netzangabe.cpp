@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the net and the hosts the user types into the address plan.
-#include "calc/adressplan.h"
+#include "calc/netzangabe.h"
+
+#include <cstdio>
 
 #include "calc/einfuegen.h"
 #include "calc/netzzeile.h"
@@ -8,11 +10,6 @@
 
 namespace netzplaner {
 namespace {
-
-bool istRand(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
 
 bool istAdresseOhnePraefix(std::string_view text)
 {
@@ -46,7 +43,7 @@ std::string fehlerImNetz(std::string_view text)
 
 } // namespace
 
-std::variant<Netzangabe, std::string> leseNetz(std::string_view text)
+std::variant<Netzangabe, std::string> leseNetzangabe(std::string_view text)
 {
     const auto adresse = leseAdresse(text);
     if (!adresse || !adresse->praefix)
@@ -77,9 +74,23 @@ std::optional<std::optional<std::uint32_t>> leseHosts(std::string_view text)
     return std::optional<std::uint32_t>(static_cast<std::uint32_t>(wert));
 }
 
-std::string_view hostsFehler()
+const std::string& hostsFehler()
 {
-    return "Hosts muss eine ganze Zahl von 1 bis 2147483646 sein";
+    static const std::string fehler = "Hosts muss eine ganze Zahl von 1 bis " + std::to_string(hoechsteHosts) + " sein";
+    return fehler;
+}
+
+std::optional<std::string> namensFehler(std::string_view name)
+{
+    for (const char c : name) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F) {
+            char nummer[8];
+            std::snprintf(nummer, sizeof nummer, "U+%04X", unsigned{b});
+            return std::string("Name enthält ein Steuerzeichen (") + nummer + ")";
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace netzplaner

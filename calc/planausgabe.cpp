@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "calc/tabellenfeld.h"
+
 namespace netzplaner {
 namespace {
 
@@ -30,22 +32,13 @@ std::string gequotet(std::string_view feld, std::string_view besondere)
     return text + '"';
 }
 
-// A spreadsheet runs a cell that starts like a formula; the leading "'" keeps
-// it text.
-std::string keineFormel(std::string_view feld)
-{
-    if (!feld.empty() && std::string_view("=+-@\t\r").find(feld.front()) != std::string_view::npos)
-        return "'" + std::string(feld);
-    return std::string(feld);
-}
-
 template <typename Zellen>
 void haengeCsvZeileAn(std::string& text, const Zellen& zellen)
 {
     for (std::size_t spalte = 0; spalte < zellen.size(); ++spalte) {
         if (spalte > 0)
             text += ';';
-        text += gequotet(keineFormel(zellen[spalte]), ";\"\r\n");
+        text += gequotet(alsTabellenfeld(zellen[spalte]), ";\"\r\n");
     }
     text += "\r\n";
 }

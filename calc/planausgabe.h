@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calc/adressplan.h"
+#include "calc/planzellen.h"
 
 namespace netzplaner {
 

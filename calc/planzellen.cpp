@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of the plan table.
+#include "calc/planzellen.h"
+
 #include "calc/adressplan.h"
 
 #include <algorithm>

@@ -126,15 +126,24 @@ std::string zahlAlsText(double zahl)
     return std::string(puffer, ende);
 }
 
-std::string mitTausenderpunkten(std::uint64_t zahl)
+std::string mitTausenderpunkten(std::string_view ziffern)
 {
-    std::string ziffern = std::to_string(zahl);
-    for (auto stelle = static_cast<std::ptrdiff_t>(ziffern.size()) - 3; stelle > 0; stelle -= 3)
-        ziffern.insert(static_cast<std::size_t>(stelle), 1, '.');
-    return ziffern;
+    std::string text;
+    text.reserve(ziffern.size() + ziffern.size() / 3);
+    for (std::size_t i = 0; i < ziffern.size(); ++i) {
+        if (i > 0 && (ziffern.size() - i) % 3 == 0)
+            text += '.';
+        text += ziffern[i];
+    }
+    return text;
 }
 
-std::string anzahlText(std::uint64_t zahl, std::string_view einzahl, std::string_view mehrzahl)
+std::string mitTausenderpunkten(std::uint64_t zahl)
+{
+    return mitTausenderpunkten(std::to_string(zahl));
+}
+
+std::string anzahlMitWort(std::uint64_t zahl, std::string_view einzahl, std::string_view mehrzahl)
 {
     return mitTausenderpunkten(zahl) + ' ' + std::string(zahl == 1 ? einzahl : mehrzahl);
 }

@@ -18,8 +18,10 @@ std::string zahlAlsText(double zahl);
 
 // German thousands dots: "1.536", "4.294.967.296".
 std::string mitTausenderpunkten(std::uint64_t zahl);
+// The same for a number of any size, given as its decimal digits.
+std::string mitTausenderpunkten(std::string_view ziffern);
 // "1 Netz", "1.536 Adressen": the number and the noun that fits it.
-std::string anzahlText(std::uint64_t zahl, std::string_view einzahl, std::string_view mehrzahl);
+std::string anzahlMitWort(std::uint64_t zahl, std::string_view einzahl, std::string_view mehrzahl);
 // 100 * teil / ganzes (ganzes above 0, both below 2^56), a half rounded up: "79 %".
 std::string prozentText(std::uint64_t teil, std::uint64_t ganzes);
 

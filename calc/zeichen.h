@@ -18,6 +18,13 @@ constexpr bool istLuecke(char c)
     return c == ' ' || c == '\t';
 }
 
+// Copied text often brings the line break of its line, or the indentation of
+// a configuration file, with it.
+constexpr bool istRand(char c)
+{
+    return istLuecke(c) || c == '\r' || c == '\n';
+}
+
 // The text without the characters around it for which istRand holds.
 template <typename Praedikat>
 constexpr std::string_view ohneRand(std::string_view text, Praedikat istRand)

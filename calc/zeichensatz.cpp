@@ -14,8 +14,13 @@ void alsUtf8(std::string& text, char32_t zeichen)
     } else if (zeichen < 0x800) {
         text += static_cast<char>(0xC0 | zeichen >> 6);
         text += static_cast<char>(0x80 | (zeichen & 0x3F));
-    } else {
+    } else if (zeichen < 0x10000) {
         text += static_cast<char>(0xE0 | zeichen >> 12);
+        text += static_cast<char>(0x80 | (zeichen >> 6 & 0x3F));
+        text += static_cast<char>(0x80 | (zeichen & 0x3F));
+    } else {
+        text += static_cast<char>(0xF0 | zeichen >> 18);
+        text += static_cast<char>(0x80 | (zeichen >> 12 & 0x3F));
         text += static_cast<char>(0x80 | (zeichen >> 6 & 0x3F));
         text += static_cast<char>(0x80 | (zeichen & 0x3F));
     }
@@ -59,6 +64,43 @@ bool istUtf8(std::string_view bytes)
         i += laenge;
     }
     return true;
+}
+
+std::optional<std::string> ausUtf16(std::string_view bytes)
+{
+    bool klein = true;
+    if (bytes.starts_with("\xFF\xFE"))
+        klein = true;
+    else if (bytes.starts_with("\xFE\xFF"))
+        klein = false;
+    else
+        return std::nullopt;
+    bytes.remove_prefix(2);
+    if (bytes.size() % 2 != 0)
+        return std::nullopt;
+    const auto einheit = [&](std::size_t i) {
+        const auto a = static_cast<std::uint8_t>(bytes[i]), b = static_cast<std::uint8_t>(bytes[i + 1]);
+        return static_cast<char16_t>(klein ? a | b << 8 : a << 8 | b);
+    };
+    std::string text;
+    text.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); i += 2) {
+        const char16_t e = einheit(i);
+        if (e >= 0xDC00 && e <= 0xDFFF)
+            return std::nullopt;
+        if (e < 0xD800 || e > 0xDBFF) {
+            alsUtf8(text, e);
+            continue;
+        }
+        if (i + 2 >= bytes.size())
+            return std::nullopt;
+        const char16_t zweite = einheit(i + 2);
+        if (zweite < 0xDC00 || zweite > 0xDFFF)
+            return std::nullopt;
+        alsUtf8(text, 0x10000 + ((char32_t(e) - 0xD800) << 10) + (char32_t(zweite) - 0xDC00));
+        i += 2;
+    }
+    return text;
 }
 
 std::string ausWindows1252(std::string_view bytes)

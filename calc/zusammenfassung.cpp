@@ -8,7 +8,7 @@
 
 namespace netzplaner {
 
-std::vector<Block> bloeckeVon(const Intervalle& menge)
+std::vector<Block> alsBloecke(const Intervalle& menge)
 {
     std::vector<Block> bloecke;
     // Blocks never cross a gap between intervals, so the fewest for each
@@ -33,7 +33,7 @@ Zusammenfassung fasseZusammen(std::string_view text)
     const Intervalle menge = ohne(vereinige(std::move(eintraege.hinein)), vereinige(std::move(eintraege.heraus)));
 
     Zusammenfassung ergebnis;
-    ergebnis.bloecke = bloeckeVon(menge);
+    ergebnis.bloecke = alsBloecke(menge);
     ergebnis.adressen = anzahlAdressen(menge);
     if (!menge.empty()) {
         ergebnis.umfassend = umfassendesNetz(menge.front().erste, menge.back().letzte);

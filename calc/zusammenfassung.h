@@ -13,7 +13,7 @@
 namespace netzplaner {
 
 // The fewest CIDR blocks that hold exactly the addresses of menge.
-std::vector<Block> bloeckeVon(const Intervalle& menge);
+std::vector<Block> alsBloecke(const Intervalle& menge);
 
 // The smallest single net that holds erste..letzte (0 .. 2^32-1).
 Block umfassendesNetz(std::uint64_t erste, std::uint64_t letzte);

@@ -23,9 +23,9 @@ std::string meldungsText(const Zusammenfassung& ergebnis, std::size_t hoechstens
 {
     if (ergebnis.eintraege == 0)
         return {};
-    std::string text = anzahlText(ergebnis.eintraege, "Eintrag", "Einträge") + " \u2192 "
-                       + anzahlText(ergebnis.bloecke.size(), "Netz", "Netze") + ", "
-                       + anzahlText(ergebnis.adressen, "Adresse", "Adressen");
+    std::string text = anzahlMitWort(ergebnis.eintraege, "Eintrag", "Einträge") + " \u2192 "
+                       + anzahlMitWort(ergebnis.bloecke.size(), "Netz", "Netze") + ", "
+                       + anzahlMitWort(ergebnis.adressen, "Adresse", "Adressen");
     const std::size_t fehler = ergebnis.fehler.size();
     if (fehler == 0)
         return text;

@@ -14,6 +14,7 @@
 #include "calc/ipv6teilung.h"
 #include "calc/ipv6text.h"
 #include "calc/ipv6typ.h"
+#include "calc/text.h"
 #include "ipv6/ipv6fenster.h"
 #include "ipv6/ipv6modell.h"
 #include "ipv6/ipv6zellenmaler.h"
@@ -143,7 +144,7 @@ void Ipv6Fenster::baueKopf(QGridLayout* raster, int ersteZeile)
     // Room for the longest texts from the start, so the window keeps its width
     // whatever is typed: 2^128 grouped, and the deepest zone, rounded down.
     const QFontMetricsF masse(kopf_[0]->font());
-    const std::string alles = mitPunkten(zweierpotenz(128)) + " (2^128)";
+    const std::string alles = mitTausenderpunkten(zweierpotenz(128)) + " (2^128)";
     const std::string zone = reverseZone({letzterIndex(128), 127});
     raster->setColumnMinimumWidth(
         1, std::max(breite(QString::fromStdString(alles), masse), breite(breitestes(zone, masse), masse)));

@@ -112,7 +112,7 @@ void TstAdressplan::plane()
     QFETCH(QStringList, zeilen);
     QFETCH(QString, meldung);
 
-    const auto angabe = netzplaner::leseNetz(netz.toStdString());
+    const auto angabe = netzplaner::leseNetzangabe(netz.toStdString());
     QVERIFY(std::holds_alternative<Netzangabe>(angabe));
     const std::vector<Bedarf> anforderungen = bedarfAus(bedarf);
     const Plan plan = netzplaner::plane(std::get<Netzangabe>(angabe), anforderungen, rfc3021);
@@ -160,7 +160,7 @@ void TstAdressplan::leseEingabe()
 
     QString gelesen;
     if (netz) {
-        const auto angabe = netzplaner::leseNetz(text.toStdString());
+        const auto angabe = netzplaner::leseNetzangabe(text.toStdString());
         gelesen = alsQString(std::holds_alternative<Netzangabe>(angabe) ? netzText(std::get<Netzangabe>(angabe))
                                                                         : std::get<std::string>(angabe));
     } else {
@@ -173,15 +173,22 @@ void TstAdressplan::leseEingabe()
 void TstAdressplan::leseBedarfCsv_data()
 {
     QTest::addColumn<QByteArray>("csv");
-    QTest::addColumn<QString>("erwartet"); // "Name=hosts" joined by "|", or the refusal
+    QTest::addColumn<QString>("erwartet"); // "Name=hosts" joined by "|", after "Kopf N|" for a header; or the refusal
 
     QTest::newRow("semicolon, BOM, header") << QByteArray("\xEF\xBB\xBFName;Hosts\r\nBüro;20\r\nReserve;\r\n")
-                                            << "Büro=20|Reserve=";
+                                            << "Kopf 1|Büro=20|Reserve=";
+    QTest::newRow("first row in words is a header, and said") << QByteArray("Büro;zwanzig\nLager;5") << "Kopf 1|Lager=5";
+    QTest::newRow("UTF-16LE with tabs") << QByteArray::fromHex("fffe4200fc0072006f000900320030000d000a00")
+                                        << "Büro=20";
+    QTest::newRow("UTF-16BE, surrogate pair") << QByteArray::fromHex("feff0061d83cdf10003b0031") << "a🌐=1";
+    QTest::newRow("UTF-16, lone surrogate") << QByteArray::fromHex("fffe00dc3b003100") << "Die Datei ist kein gültiges UTF-16";
+    QTest::newRow("another separator below") << QByteArray("a,1\nb;2") << "Zeile 2: 1 Feld, die erste Zeile hat 2 Felder";
     QTest::newRow("comma, Windows-1252") << QByteArray("B\xFCro,20\nK\x80" "che,5\n") << "Büro=20|K€che=5";
     QTest::newRow("tab, pasted") << QByteArray("Vertrieb\t200\nLabor, Keller\t50") << "Vertrieb=200|Labor, Keller=50";
     // Separators inside quotes belong to the name and choose no separator.
-    QTest::newRow("quotes") << QByteArray("\"Lager;\t\"\"Nord\"\"\" ;30") << "Lager;\t\"Nord\"=30";
-    QTest::newRow("empty lines, CR, blanks") << QByteArray(" a ; 1 \r\r;;\rb;2;;") << "a=1|b=2";
+    QTest::newRow("quotes") << QByteArray("\"Lager;, \"\"Nord\"\"\" ;30") << "Lager;, \"Nord\"=30";
+    QTest::newRow("control character") << QByteArray("\"a\tb\";1") << "Zeile 1: Name enthält ein Steuerzeichen (U+0009)";
+    QTest::newRow("empty lines, CR, blanks") << QByteArray(" a ; 1 ;;\r\r;;\rb;2;;") << "a=1|b=2";
     QTest::newRow("not a number") << QByteArray("Name;Hosts\nBüro;zwanzig")
                                   << "Zeile 2: Hosts muss eine ganze Zahl von 1 bis 2147483646 sein";
     QTest::newRow("zero is no header") << QByteArray("a;0") << "Zeile 1: Hosts muss eine ganze Zahl von 1 bis 2147483646 sein";
@@ -201,7 +208,10 @@ void TstAdressplan::leseBedarfCsv()
         QCOMPARE(alsQString(*fehler), erwartet);
     else {
         QStringList zeilen;
-        for (const Bedarf& b : std::get<std::vector<Bedarf>>(gelesen))
+        const Bedarfsliste& liste = std::get<Bedarfsliste>(gelesen);
+        if (liste.kopfzeile)
+            zeilen << QStringLiteral("Kopf %1").arg(liste.kopfzeile);
+        for (const Bedarf& b : liste.bedarf)
             zeilen << alsQString(b.name) + QLatin1Char('=') + (b.hosts ? QString::number(*b.hosts) : QString());
         QCOMPARE(zeilen.join(QLatin1Char('|')), erwartet);
     }

@@ -132,11 +132,12 @@ void TstAdressplanFenster::planFolgtDerTastatur()
     QTest::keyClick(rfc, Qt::Key_Space);
     QVERIFY(zeilen().contains("3|Router|2|10.20.1.128/31|255.255.255.254|10.20.1.128|10.20.1.129|entfällt|2|100 %"));
 
-    // A refused cell keeps its value, and the window says why.
+    // A refused cell keeps its value, and the window says why above the plan's own line.
+    const QString planzeile = im<QLabel>("lblmeldung")->text();
     const QModelIndex hosts = im<QTableView>("bedarf")->model()->index(0, 1);
     QVERIFY(!im<QTableView>("bedarf")->model()->setData(hosts, "2147483647"));
     QCOMPARE(hosts.data().toString(), QStringLiteral("100"));
-    QCOMPARE(im<QLabel>("lblmeldung")->text(), QStringLiteral("Zeile 1: Hosts muss eine ganze Zahl von 1 bis 2147483646 sein"));
+    QCOMPARE(im<QLabel>("lblmeldung")->text(), "Zeile 1: Hosts muss eine ganze Zahl von 1 bis 2147483646 sein\n" + planzeile);
 
     // Rows pasted from a spreadsheet are appended.
     QGuiApplication::clipboard()->setText("Labor\t50\nReserve\t\n");

@@ -91,12 +91,15 @@ void TstBefehlszeileBefehle::zusammenfassen_data()
     QTest::newRow("refused in a file") << QStringList{"--zusammenfassen", "@/netze.txt", "@/fehler.txt"} << QByteArray()
                                        << QByteArray("10.0.0.0/23\n192.168.1.0/30\n")
                                        << QByteArray("@/fehler.txt:3: „192.168.1.300“ ist keine IPv4-Adresse\n") << 1;
+    // The test's stdin is a pipe: named, it is read like any file.
+    QTest::newRow("named pipe") << QStringList{"--zusammenfassen", "/dev/stdin"} << QByteArray("10.0.0.0/8 x")
+                                << QByteArray("10.0.0.0/8\n") << QByteArray("/dev/stdin:1: „x“ ist keine IPv4-Adresse\n") << 1;
     QTest::newRow("missing file") << QStringList{"--zusammenfassen", "@/netze.txt", "@/fehlt.txt"} << QByteArray()
-                                  << QByteArray() << QByteArray("netzplaner: „@/fehlt.txt“ gibt es nicht\n") << 2;
+                                  << QByteArray() << QByteArray("netzplaner: „@/fehlt.txt“: Die Datei gibt es nicht\n") << 2;
     QTest::newRow("folder") << QStringList{"--zusammenfassen", "@/ordner"} << QByteArray()
-                            << QByteArray() << QByteArray("netzplaner: „@/ordner“ ist ein Ordner, keine Datei\n") << 2;
+                            << QByteArray() << QByteArray("netzplaner: „@/ordner“: Das ist ein Ordner, keine Datei\n") << 2;
     QTest::newRow("device") << QStringList{"--zusammenfassen", "/dev/zero"} << QByteArray()
-                            << QByteArray() << QByteArray("netzplaner: „/dev/zero“ ist ein Gerät, keine Datei\n") << 2;
+                            << QByteArray() << QByteArray("netzplaner: „/dev/zero“: Das ist keine gewöhnliche Datei\n") << 2;
 }
 
 void TstBefehlszeileBefehle::zusammenfassen()

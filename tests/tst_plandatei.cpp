@@ -3,9 +3,11 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "adressplan/plandatei.h"
+#include "toolkit/ganzlesen.h"
 
 using namespace netzplaner;
 
@@ -37,6 +39,8 @@ private slots:
     void bleibtBeimSpeichernUndOeffnenGleich();
     void misslungenesSpeichernLaesstAlteDatei();
     void liestHoechstens10MiB();
+    void geraetedateiWirdAbgewiesen_data();
+    void geraetedateiWirdAbgewiesen();
 };
 
 void TstPlandatei::lesePlan_data()
@@ -63,6 +67,8 @@ void TstPlandatei::lesePlan_data()
     QTest::newRow("entry a number") << "{" + kopf + R"(, "bedarf": [{"hosts": 1}, 5]})"
         << "Eintrag 2: ist kein Objekt mit Name und Hosts";
     QTest::newRow("name a number") << "{" + kopf + R"(, "bedarf": [{"name": 5, "hosts": 1}]})" << "Eintrag 1: Name muss ein Text sein";
+    QTest::newRow("control character") << "{" + kopf + R"(, "bedarf": [{"hosts": 1}, {"name": "a\u007fb", "hosts": 1}]})"
+        << "Eintrag 2: Name enthält ein Steuerzeichen (U+007F)";
     QTest::newRow("no hosts") << "{" + kopf + R"(, "bedarf": [{"name": "a"}]})" << "Eintrag 1: Hosts fehlt (null für noch nicht geplant)";
     for (const char* hosts : {"0", "2147483647", "1.5", "\"5\"", "true"})
         QTest::addRow("hosts %s", hosts) << "{" + kopf + R"(, "bedarf": [{"hosts": 1}, {"hosts": 2}, {"hosts": )" + hosts + "}]}"
@@ -116,7 +122,7 @@ void TstPlandatei::liestHoechstens10MiB()
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QStringLiteral("gross.adressplan"));
     QByteArray inhalt = schreibePlan(beispiel);
-    inhalt += QByteArray(hoechstePlangroesse - inhalt.size(), ' ');
+    inhalt += QByteArray(hoechsteDateigroesse - inhalt.size(), ' ');
     for (const bool zuGross : {false, true}) {
         QFile datei(pfad);
         QVERIFY(datei.open(QIODevice::WriteOnly) && datei.write(inhalt + QByteArray(zuGross, ' ')) == inhalt.size() + zuGross);
@@ -124,6 +130,29 @@ void TstPlandatei::liestHoechstens10MiB()
         QCOMPARE(gelesen(oeffnePlan(pfad)), zuGross ? QStringLiteral("„%1“: Die Datei ist größer als 10 MiB und wird nicht gelesen").arg(pfad)
                                                     : gelesen(beispiel));
     }
+}
+
+void TstPlandatei::geraetedateiWirdAbgewiesen_data()
+{
+    QTest::addColumn<QString>("pfad");
+    QTest::addColumn<QString>("grund");
+    QTest::newRow("endless device") << "/dev/zero" << "Das ist keine gewöhnliche Datei";
+    QTest::newRow("pipe without writer") << "fifo" << "Das ist keine gewöhnliche Datei";
+    QTest::newRow("folder") << "." << "Das ist ein Ordner, keine Datei";
+    QTest::newRow("missing") << "fehlt" << "Die Datei gibt es nicht";
+}
+
+// Refused at once: neither waiting for a pipe's writer nor reading without end.
+void TstPlandatei::geraetedateiWirdAbgewiesen()
+{
+    QFETCH(QString, pfad);
+    QFETCH(QString, grund);
+    QTemporaryDir ordner;
+    QVERIFY(mkfifo(QFile::encodeName(ordner.filePath(QStringLiteral("fifo"))).constData(), 0600) == 0);
+    if (!pfad.startsWith(QLatin1Char('/')))
+        pfad = QDir(ordner.path()).absoluteFilePath(pfad);
+    QCOMPARE(gelesen(oeffnePlan(pfad)), QStringLiteral("„%1“: %2").arg(pfad, grund));
+    QVERIFY(std::holds_alternative<QString>(oeffneZumLesen(pfad, Lesequelle::nurDateien)));
 }
 
 QTEST_GUILESS_MAIN(TstPlandatei)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QTest>
 
+#include "calc/tabellenfeld.h"
 #include "calc/text.h"
 
 using namespace netzplaner;
@@ -15,6 +16,8 @@ private slots:
     void sortierung();
     void zahlAlsText_data();
     void zahlAlsText();
+    void tabellenfeldStartetKeineFormel_data();
+    void tabellenfeldStartetKeineFormel();
 };
 
 void TstText::textZuByte_data()
@@ -131,6 +134,33 @@ void TstText::zahlAlsText()
     QFETCH(double, zahl);
     QFETCH(QString, text);
     QCOMPARE(QString::fromStdString(netzplaner::zahlAlsText(zahl)), text);
+}
+
+void TstText::tabellenfeldStartetKeineFormel_data()
+{
+    QTest::addColumn<QByteArray>("feld");
+    QTest::addColumn<QByteArray>("geschrieben");
+
+    QTest::newRow("formula") << QByteArray("=HYPERLINK(\"http://x.example\")") << QByteArray("'=HYPERLINK(\"http://x.example\")");
+    QTest::newRow("plus") << QByteArray("+A1") << QByteArray("'+A1");
+    QTest::newRow("minus text") << QByteArray("-Büro") << QByteArray("'-Büro");
+    QTest::newRow("at") << QByteArray("@SUM(A1)") << QByteArray("'@SUM(A1)");
+    QTest::newRow("tab") << QByteArray("\t=1") << QByteArray("'\t=1");
+    QTest::newRow("carriage return") << QByteArray("\r=1") << QByteArray("'\r=1");
+    QTest::newRow("lone minus") << QByteArray("-") << QByteArray("'-");
+    QTest::newRow("negative number") << QByteArray("-5") << QByteArray("-5");
+    QTest::newRow("signed decimal") << QByteArray("+1.234,5") << QByteArray("+1.234,5");
+    QTest::newRow("minus then formula") << QByteArray("-1+1") << QByteArray("'-1+1");
+    QTest::newRow("address") << QByteArray("10.0.0.0/8") << QByteArray("10.0.0.0/8");
+    QTest::newRow("equals inside") << QByteArray("a=b") << QByteArray("a=b");
+    QTest::newRow("empty") << QByteArray() << QByteArray();
+}
+
+void TstText::tabellenfeldStartetKeineFormel()
+{
+    QFETCH(QByteArray, feld);
+    QFETCH(QByteArray, geschrieben);
+    QCOMPARE(QByteArray::fromStdString(netzplaner::alsTabellenfeld(feld.toStdString())), geschrieben);
 }
 
 QTEST_APPLESS_MAIN(TstText)

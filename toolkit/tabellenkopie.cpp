@@ -9,11 +9,23 @@
 #include <algorithm>
 #include <numeric>
 
+#include "calc/tabellenfeld.h"
+
 namespace netzplaner {
 namespace {
 
-void haengeFeldAn(QString& text, const QString& feld, QStringView trenner)
+// Only a field that starts like a formula is looked at more closely.
+bool brauchtFormelschutz(const QString& feld)
 {
+    if (feld.isEmpty() || feld.front().unicode() > 0x7F
+        || formelzeichen.find(char(feld.front().unicode())) == std::string_view::npos)
+        return false;
+    return netzplaner::brauchtFormelschutz(feld.toStdString());
+}
+
+void haengeFeldAn(QString& text, const QString& gezeigt, QStringView trenner)
+{
+    const QString feld = brauchtFormelschutz(gezeigt) ? QLatin1Char('\'') + gezeigt : gezeigt;
     const bool quoten = feld.contains(trenner) || feld.contains(u'"') || feld.contains(u'\n') || feld.contains(u'\r');
     if (!quoten) {
         text += feld;

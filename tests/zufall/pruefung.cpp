@@ -122,9 +122,10 @@ QStringList pruefeAdressplan(const QWidget* fenster, const Planverlauf& verlauf)
     const Planerwartung soll = erwartePlan(stand);
     vergleicheZeilen(fehler, finde<QTableView>(fenster, QStringLiteral("plan")), soll.zeilen);
     const auto* meldung = finde<QLabel>(fenster, QStringLiteral("lblmeldung"));
+    // A refusal is said first; the plan's own line stays below it.
     if (!verlauf.abgelehnt.empty())
-        vergleiche(fehler, meldung, meldung->text(), verlauf.abgelehnt);
-    else if (!meldung->text().contains(QString::fromStdString(soll.meldung)))
+        vergleiche(fehler, meldung, meldung->text().section(QLatin1Char('\n'), 0, 0), verlauf.abgelehnt);
+    if (!meldung->text().section(QLatin1Char('\n'), -1).contains(QString::fromStdString(soll.meldung)))
         fehler << QStringLiteral("lblmeldung shows \"%1\", not \"%2\"").arg(meldung->text(), QString::fromStdString(soll.meldung));
     return fehler;
 }

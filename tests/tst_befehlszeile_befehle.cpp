@@ -83,7 +83,6 @@ void TstBefehlszeileBefehle::zusammenfassen_data()
                                     << QByteArray("10.0.0.1/32\n10.0.0.2/32\n")
                                     << QByteArray("-:3: „10.0.0.256“ ist keine IPv4-Adresse\n-:4: „!“ nennt keine Adressen\n") << 1;
     QTest::newRow("stdin, empty") << z << QByteArray() << QByteArray() << QByteArray() << 0;
-    QTest::newRow("only blanks") << QStringList{"--zusammenfassen", "-"} << QByteArray(" \n;,\n") << QByteArray() << QByteArray() << 0;
     QTest::newRow("exclusion from another file") << QStringList{"--zusammenfassen", "@/netze.txt", "@/ohne.txt"} << QByteArray()
                                                  << QByteArray("10.0.0.128/25\n10.0.1.0/24\n") << QByteArray() << 0;
     QTest::newRow("file and stdin") << QStringList{"--zusammenfassen", "@/ohne.txt", "-"} << QByteArray("10.0.0.0/23")

@@ -1,27 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/befehlszeile.h"
 
-#include <QCommandLineOption>
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QList>
 #include <cstdio>
+
+#include "app/hilfetext.h"
 
 namespace netzplaner {
 
 namespace {
 
-const QCommandLineOption hilfe({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Zeigt diese Hilfe an."));
-const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Zeigt die Versionsnummer an."));
-
-void richteEin(QCommandLineParser& parser)
-{
-    // As every Qt program reads -platform or -style: "-help" is --help,
-    // and single letters are never run together.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({hilfe, version});
-}
+// Qt's own options that take the next argument as their value; every Qt
+// program reads them, with one dash or two.
+const QStringList qtOptionenMitWert = {QStringLiteral("platform"),      QStringLiteral("platformpluginpath"),
+                                       QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+                                       QStringLiteral("qmljsdebugger"), QStringLiteral("qwindowgeometry"),
+                                       QStringLiteral("qwindowicon"),   QStringLiteral("qwindowtitle"),
+                                       QStringLiteral("session"),       QStringLiteral("display"),
+                                       QStringLiteral("geometry"),      QStringLiteral("title"),
+                                       QStringLiteral("icon"),          QStringLiteral("name"),
+                                       QStringLiteral("style"),         QStringLiteral("stylesheet"),
+                                       QStringLiteral("visual"),        QStringLiteral("ncols"),
+                                       QStringLiteral("fontengine")};
+const QStringList qtSchalter = {QStringLiteral("reverse"),    QStringLiteral("widgetcount"), QStringLiteral("nograb"),
+                                QStringLiteral("dograb"),     QStringLiteral("sync"),        QStringLiteral("cmap"),
+                                QStringLiteral("testability")};
+const QStringList formate = {QStringLiteral("text"), QStringLiteral("csv"), QStringLiteral("netbox")};
 
 // The name the user called the program by, as GNU tools name themselves
 // in their messages.
@@ -37,57 +42,103 @@ void schreibe(std::FILE* kanal, const QString& text)
     std::fflush(kanal);
 }
 
-QString optionsname(const QString& name)
+Aufruf ende(int status)
 {
-    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    Aufruf aufruf;
+    aufruf.ende = status;
+    return aufruf;
 }
 
-QString hilfetext(const QString& programm)
+// The options as they were read, before they are checked against each other.
+struct Gelesen {
+    bool hilfe = false, version = false, zusammenfassen = false;
+    std::optional<QString> plan, format;
+    QStringList dateien;
+};
+
+// Reads one option at argumente[i] (moving i past a value it takes); the
+// German fault, or nothing.
+QString leseOption(const QStringList& argumente, qsizetype& i, Gelesen& gelesen)
 {
-    QString text = QStringLiteral("Aufruf: %1 [OPTION] [DATEI]\n"
-                                  "Berechnet Sub- und Supernetze für IPv4-Adressen und plant die Adressen\n"
-                                  "eines Netzes. Mit DATEI, einem Adressplan (*.adressplan), öffnet es\n"
-                                  "diesen beim Start im Fenster „Adressplan“.\n\n"
-                                  "Optionen:\n")
-                       .arg(programm);
-    for (const QCommandLineOption& option : {hilfe, version}) {
-        QStringList namen;
-        for (const QString& name : option.names())
-            namen << optionsname(name);
-        text += QStringLiteral("  %1  %2\n").arg(namen.join(QStringLiteral(", ")), -10).arg(option.description());
+    const QString& argument = argumente.at(i);
+    const qsizetype gleich = argument.indexOf(QLatin1Char('='));
+    const QString geschrieben = argument.left(gleich);
+    QString name = geschrieben;
+    // As every Qt program reads -platform or -style: "-help" is --help, and
+    // single letters are never run together.
+    name.remove(0, name.startsWith(QLatin1String("--")) ? 2 : 1);
+    const std::optional<QString> angehaengt = gleich >= 0 ? std::optional(argument.mid(gleich + 1)) : std::nullopt;
+    const auto wert = [&]() -> std::optional<QString> {
+        if (angehaengt)
+            return angehaengt;
+        if (i + 1 < argumente.size())
+            return argumente.at(++i);
+        return std::nullopt;
+    };
+    const auto ohneWert = [&](bool& schalter) {
+        if (angehaengt)
+            return QStringLiteral("die Option „%1“ nimmt keinen Wert an").arg(geschrieben);
+        schalter = true;
+        return QString();
+    };
+
+    if (name == QLatin1String("h") || name == QLatin1String("help"))
+        return ohneWert(gelesen.hilfe);
+    if (name == QLatin1String("version"))
+        return ohneWert(gelesen.version);
+    if (name == QLatin1String("zusammenfassen"))
+        return ohneWert(gelesen.zusammenfassen);
+    if (name == QLatin1String("plan")) {
+        gelesen.plan = wert();
+        if (!gelesen.plan || gelesen.plan->isEmpty())
+            return QStringLiteral("der Option „%1“ fehlt die Plandatei").arg(geschrieben);
+        return {};
     }
-    return text + QStringLiteral("\nDazu versteht es die Optionen jedes Qt-Programms, etwa -platform.\n");
+    if (name == QLatin1String("format")) {
+        gelesen.format = wert();
+        if (!gelesen.format)
+            return QStringLiteral("der Option „%1“ fehlt das Format: text, csv oder netbox").arg(geschrieben);
+        if (!formate.contains(*gelesen.format))
+            return QStringLiteral("unbekanntes Format „%1“: text, csv oder netbox").arg(*gelesen.format);
+        return {};
+    }
+    if (qtOptionenMitWert.contains(name)) {
+        if (!wert())
+            return QStringLiteral("der Option „%1“ fehlt ihr Wert").arg(geschrieben);
+        return {};
+    }
+    if (qtSchalter.contains(name) && !angehaengt)
+        return {};
+    return QStringLiteral("unbekannte Option „%1“").arg(argument);
 }
 
-// Qt's own error texts are English; this names the first option at fault
-// in German, or nothing. Before Qt has taken its own options, unknown ones
-// are passed over.
-QString optionsfehler(const QStringList& argumente, bool fremdeUebergehen)
+// The options checked against each other: the German fault, or nothing.
+QString pruefe(const Gelesen& gelesen, Aufruf& aufruf)
 {
-    for (const QString& argument : argumente.mid(1)) {
-        if (argument == QLatin1String("--"))
-            break;
-        if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-"))
-            continue;
-        const qsizetype gleich = argument.indexOf(QLatin1Char('='));
-        const QString name = argument.left(gleich);
-        QString ohneStriche = name;
-        while (ohneStriche.startsWith(QLatin1Char('-')))
-            ohneStriche.remove(0, 1);
-        if (!hilfe.names().contains(ohneStriche) && !version.names().contains(ohneStriche)) {
-            if (!fremdeUebergehen)
-                return QStringLiteral("unbekannte Option „%1“").arg(argument);
-        } else if (gleich >= 0) {
-            return QStringLiteral("die Option „%1“ nimmt keinen Wert an").arg(name);
-        }
+    if (gelesen.zusammenfassen && gelesen.plan)
+        return QStringLiteral("„--zusammenfassen“ und „--plan“ lassen sich nicht zusammen angeben");
+    if (gelesen.format && !gelesen.plan)
+        return QStringLiteral("„--format“ gilt nur mit „--plan“");
+    if (gelesen.zusammenfassen) {
+        aufruf.art = Aufruf::Art::zusammenfassen;
+        aufruf.dateien = gelesen.dateien.isEmpty() ? QStringList{QStringLiteral("-")} : gelesen.dateien;
+        return {};
     }
+    if (gelesen.plan) {
+        if (!gelesen.dateien.isEmpty())
+            return QStringLiteral("überzähliges Argument „%1“: „--plan“ liest nur eine Datei")
+                .arg(gelesen.dateien.first());
+        aufruf.art = Aufruf::Art::plan;
+        aufruf.plandatei = *gelesen.plan;
+        aufruf.format = gelesen.format.value_or(QStringLiteral("text"));
+        return {};
+    }
+    if (gelesen.dateien.size() > 1)
+        return QStringLiteral("überzähliges Argument „%1“: es lässt sich nur eine Datei öffnen")
+            .arg(gelesen.dateien.at(1));
+    if (!gelesen.dateien.isEmpty())
+        aufruf.plandatei = gelesen.dateien.first();
     return {};
-}
-
-Aufruf falscherAufruf(const QString& programm, const QString& fehler)
-{
-    schreibe(stderr, QStringLiteral("%1: %2\n„%1 --help“ gibt weitere Informationen.\n").arg(programm, fehler));
-    return {std::nullopt, 1};
 }
 
 } // namespace
@@ -100,44 +151,38 @@ QStringList rohargumente(int argc, char* argv[])
     return argumente;
 }
 
-std::optional<int> beantworteAuskunft(const QStringList& argumente)
-{
-    QCommandLineParser parser;
-    richteEin(parser);
-    // Qt's options are unknown here and make the parse fail; what it found
-    // of ours is still set.
-    parser.parse(argumente);
-    if (!optionsfehler(argumente, true).isEmpty())
-        return std::nullopt; // told once Qt has taken its options
-    if (parser.isSet(hilfe)) {
-        schreibe(stdout, hilfetext(befehl(argumente)));
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        schreibe(stdout, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
-                                                       QCoreApplication::applicationVersion()));
-        return 0;
-    }
-    return std::nullopt;
-}
-
 Aufruf liesAufruf(const QStringList& argumente)
 {
-    QCommandLineParser parser;
-    richteEin(parser);
     const QString programm = befehl(argumente);
-    if (!parser.parse(argumente)) {
-        const QString fehler = optionsfehler(argumente, false);
-        return falscherAufruf(programm, fehler.isEmpty() ? QStringLiteral("fehlerhafter Aufruf") : fehler);
+    Gelesen gelesen;
+    Aufruf aufruf;
+    QString fehler;
+    bool nurDateien = false;
+    for (qsizetype i = 1; i < argumente.size() && fehler.isEmpty(); ++i) {
+        const QString& argument = argumente.at(i);
+        if (!nurDateien && argument == QLatin1String("--"))
+            nurDateien = true;
+        else if (nurDateien || !argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-"))
+            gelesen.dateien << argument;
+        else
+            fehler = leseOption(argumente, i, gelesen);
     }
-    const QStringList dateien = parser.positionalArguments();
-    if (dateien.size() > 1)
-        return falscherAufruf(programm, QStringLiteral("überzähliges Argument „%1“: es lässt sich nur eine "
-                                                       "Datei öffnen")
-                                            .arg(dateien.at(1)));
-    if (dateien.isEmpty())
-        return {};
-    return {dateien.first(), std::nullopt};
+    if (fehler.isEmpty())
+        fehler = pruefe(gelesen, aufruf);
+    if (!fehler.isEmpty()) {
+        schreibe(stderr, QStringLiteral("%1: %2\n„%1 --help“ gibt weitere Informationen.\n").arg(programm, fehler));
+        return ende(2);
+    }
+    if (gelesen.hilfe) {
+        schreibe(stdout, hilfetext(programm));
+        return ende(0);
+    }
+    if (gelesen.version) {
+        schreibe(stdout, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                                       QCoreApplication::applicationVersion()));
+        return ende(0);
+    }
+    return aufruf;
 }
 
 } // namespace netzplaner

@@ -9,23 +9,27 @@ namespace netzplaner {
 
 // What the command line asks for at start.
 struct Aufruf {
-    // The plan file to open in the address plan; none without an argument.
+    enum class Art { fenster, zusammenfassen, plan };
+    Art art = Art::fenster;
+    // The plan file to open in the address plan, or to print with --plan.
     std::optional<QString> plandatei;
-    // Set when the program ends at once with this code: a wrong call, told
-    // on stderr.
+    // --zusammenfassen: the lists to read, "-" for standard input.
+    QStringList dateien;
+    // --plan: "text", "csv" or "netbox".
+    QString format = QStringLiteral("text");
+    // Set when the program ends at once with this code: --help and
+    // --version (0) or a wrong call (2, told on stderr).
     std::optional<int> ende;
 };
 
 // The arguments as the system passed them, Qt's own options among them.
 QStringList rohargumente(int argc, char* argv[]);
 
-// Answers --help and --version on stdout and returns 0, before the
-// application connects to a display, so that both work over ssh and in
-// scripts; otherwise nothing. Qt's own options are still among the
-// arguments here and are passed over.
-std::optional<int> beantworteAuskunft(const QStringList& argumente);
-
-// Reads the arguments that Qt has left after taking its own options.
+// Reads the arguments before any application exists, so that help, version,
+// a wrong call and the commands that need no window never look for a
+// display. Answers --help and --version on stdout and tells a wrong call on
+// stderr itself. Qt's own options (-platform, -style, …) are passed over:
+// the window's application takes them.
 Aufruf liesAufruf(const QStringList& argumente);
 
 } // namespace netzplaner

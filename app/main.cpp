@@ -2,21 +2,38 @@
 #include <QApplication>
 
 #include "app/befehlszeile.h"
+#include "app/planbefehl.h"
 #include "app/programmdaten.h"
+#include "app/zusammenfassenbefehl.h"
 #include "toolkit/erscheinung.h"
 #include "ui/form1.h"
+
+namespace {
+
+// The commands for scripts: a core application only, so that they run where
+// there is no display at all.
+int fuehreAus(int argc, char* argv[], const netzplaner::Aufruf& aufruf)
+{
+    QCoreApplication app(argc, argv);
+    const QString programm = QStringLiteral("netzplaner");
+    if (aufruf.art == netzplaner::Aufruf::Art::zusammenfassen)
+        return netzplaner::fasseDateienZusammen(aufruf.dateien, programm);
+    return netzplaner::gibPlanAus(*aufruf.plandatei, aufruf.format, programm);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     netzplaner::setzeProgrammdaten();
-    if (const auto ende = netzplaner::beantworteAuskunft(netzplaner::rohargumente(argc, argv)))
-        return *ende;
+    const netzplaner::Aufruf aufruf = netzplaner::liesAufruf(netzplaner::rohargumente(argc, argv));
+    if (aufruf.ende)
+        return *aufruf.ende;
+    if (aufruf.art != netzplaner::Aufruf::Art::fenster)
+        return fuehreAus(argc, argv, aufruf);
 
     QApplication app(argc, argv);
     netzplaner::setzeFenstersymbol(app);
-    const netzplaner::Aufruf aufruf = netzplaner::liesAufruf(QApplication::arguments());
-    if (aufruf.ende)
-        return *aufruf.ende;
     netzplaner::richteErscheinungEin(app);
 
     netzplaner::Form1 form1;

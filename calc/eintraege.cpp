@@ -151,10 +151,8 @@ std::variant<Eintrag, std::string> leseEintrag(std::string_view text)
     return gelesen;
 }
 
-Eintraege leseEintraege(std::string_view text)
+std::size_t Eintragsleser::lies(std::string_view text, bool letztes)
 {
-    Eintraege eintraege;
-    std::size_t zeile = 1;
     std::size_t pos = 0;
     const auto wortEnde = [&](std::size_t anfang) {
         while (anfang < text.size() && !trennt(text[anfang]))
@@ -169,7 +167,7 @@ Eintraege leseEintraege(std::string_view text)
 
     while (pos < text.size()) {
         if (trennt(text[pos])) {
-            zeile += text[pos] == '\n';
+            zeile_ += text[pos] == '\n';
             ++pos;
             continue;
         }
@@ -177,26 +175,39 @@ Eintraege leseEintraege(std::string_view text)
         pos = wortEnde(pos);
         // "10.0.0.1 - 10.0.0.9" and "! 10.0.0.0/8" are one entry each: a word
         // that ends in a dash or is a lone "!" takes the next one on its line,
-        // and so does a word that a dash follows.
+        // and so does a word that a dash follows. Where the piece ends before
+        // that is decided, the entry waits for the next piece.
         for (;;) {
             const std::string_view bisher = text.substr(anfang, pos - anfang);
             const std::size_t weiter = nachLuecken(pos);
+            if (weiter == text.size() && !letztes)
+                return anfang;
             if (weiter == text.size() || trennt(text[weiter]))
                 break;
+            const std::size_t naechstesEnde = wortEnde(weiter);
+            if (naechstesEnde == text.size() && !letztes)
+                return anfang;
             if (!(endetMitStrich(bisher) || bisher == "!" || beginntMitStrich(text.substr(weiter))))
                 break;
-            pos = wortEnde(weiter);
+            pos = naechstesEnde;
         }
 
-        ++eintraege.anzahl;
+        ++ziel_.anzahl;
         auto gelesen = leseEintrag(text.substr(anfang, pos - anfang));
         if (auto* grund = std::get_if<std::string>(&gelesen))
-            eintraege.fehler.push_back({zeile, std::move(*grund)});
+            ziel_.fehler.push_back({zeile_, std::move(*grund)});
         else if (const auto& eintrag = std::get<Eintrag>(gelesen); eintrag.ausnehmen)
-            eintraege.heraus.push_back(eintrag.adressen);
+            ziel_.heraus.push_back(eintrag.adressen);
         else
-            eintraege.hinein.push_back(eintrag.adressen);
+            ziel_.hinein.push_back(eintrag.adressen);
     }
+    return pos;
+}
+
+Eintraege leseEintraege(std::string_view text)
+{
+    Eintraege eintraege;
+    Eintragsleser(eintraege).lies(text, true);
     return eintraege;
 }
 

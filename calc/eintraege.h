@@ -47,4 +47,24 @@ struct Eintraege {
 // around a range's dash belong to the entry.
 Eintraege leseEintraege(std::string_view text);
 
+// The same reading for a list that comes in pieces, from a file or a pipe of
+// any length: the entries, lines and reasons are those of leseEintraege over
+// the whole text, added to ziel.
+class Eintragsleser {
+public:
+    explicit Eintragsleser(Eintraege& ziel)
+        : ziel_(ziel)
+    {
+    }
+
+    // Reads the entries of stueck whose end is certain and returns how many
+    // bytes they took; the rest must come again at the front of the next
+    // piece. With letztes, the whole piece is read.
+    std::size_t lies(std::string_view stueck, bool letztes);
+
+private:
+    Eintraege& ziel_;
+    std::size_t zeile_ = 1;
+};
+
 } // namespace netzplaner

@@ -9,34 +9,23 @@ Intervalle vereinige(std::vector<Intervall> intervalle)
 {
     std::sort(intervalle.begin(), intervalle.end(),
               [](const Intervall& a, const Intervall& b) { return a.erste < b.erste; });
-    Intervalle menge;
+    // Merged where they lie, so that a list of millions needs no second copy.
+    std::size_t menge = 0;
     for (const Intervall& neu : intervalle) {
         // Touching intervals join too: 10.0.0.0/25 and 10.0.0.128/25 are one.
-        if (!menge.empty() && neu.erste <= menge.back().letzte + 1)
-            menge.back().letzte = std::max(menge.back().letzte, neu.letzte);
+        if (menge > 0 && neu.erste <= intervalle[menge - 1].letzte + 1)
+            intervalle[menge - 1].letzte = std::max(intervalle[menge - 1].letzte, neu.letzte);
         else
-            menge.push_back(neu);
+            intervalle[menge++] = neu;
     }
-    return menge;
+    intervalle.resize(menge);
+    return intervalle;
 }
 
 Intervalle ohne(const Intervalle& menge, const Intervalle& abzug)
 {
     Intervalle rest;
-    auto weg = abzug.begin();
-    for (Intervall stueck : menge) {
-        // Both are sorted: what lies wholly before this piece lies before
-        // every later one too.
-        while (weg != abzug.end() && weg->letzte < stueck.erste)
-            ++weg;
-        for (auto w = weg; w != abzug.end() && w->erste <= stueck.letzte; ++w) {
-            if (w->erste > stueck.erste)
-                rest.push_back({stueck.erste, w->erste - 1});
-            stueck.erste = w->letzte + 1;
-        }
-        if (stueck.erste <= stueck.letzte)
-            rest.push_back(stueck);
-    }
+    fuerStueckeOhne(menge, abzug, [&](const Intervall& stueck) { rest.push_back(stueck); });
     return rest;
 }
 

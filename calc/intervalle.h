@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -26,6 +27,30 @@ Intervalle vereinige(std::vector<Intervall> intervalle);
 
 // The addresses of menge that are not in abzug.
 Intervalle ohne(const Intervalle& menge, const Intervalle& abzug);
+
+// The same pieces handed to nimm in address order, for lists too long to hold
+// twice. Menge and Abzug: sorted intervals, with size() and an operator[]
+// that gives an Intervall.
+template <typename Menge, typename Abzug, typename Nimm>
+void fuerStueckeOhne(const Menge& menge, const Abzug& abzug, Nimm&& nimm)
+{
+    std::size_t weg = 0;
+    for (std::size_t i = 0; i < menge.size(); ++i) {
+        Intervall stueck = menge[i];
+        // Both are sorted: what lies wholly before this piece lies before
+        // every later one too.
+        while (weg < abzug.size() && abzug[weg].letzte < stueck.erste)
+            ++weg;
+        for (std::size_t w = weg; w < abzug.size() && abzug[w].erste <= stueck.letzte; ++w) {
+            const Intervall aus = abzug[w];
+            if (aus.erste > stueck.erste)
+                nimm(Intervall{stueck.erste, aus.erste - 1});
+            stueck.erste = aus.letzte + 1;
+        }
+        if (stueck.erste <= stueck.letzte)
+            nimm(stueck);
+    }
+}
 
 std::uint64_t anzahlAdressen(const Intervalle& menge);
 

@@ -3,7 +3,8 @@
 // with a reason, and what it reads agrees with the paste reader where both
 // read the same form. The summary of what it reads holds exactly the
 // addresses put in and not taken out, as aligned blocks no two of which could
-// join into one.
+// join into one. Read in pieces, as the command line reads a pipe, it gives
+// the same entries, lines and reasons as read whole.
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -108,6 +109,22 @@ void pruefeZusammenfassung(const Eintraege& eintraege, const Zusammenfassung& z)
         }
 }
 
+// Pieces of a size taken from the text itself, so that every cut is tried.
+void stueckweise(std::string_view text, const Eintraege& ganz)
+{
+    const std::size_t stueck = text.empty() ? 1 : 1 + static_cast<unsigned char>(text.front()) % 16;
+    Eintraege eintraege;
+    Eintragsleser leser(eintraege);
+    std::string puffer;
+    for (std::size_t pos = 0; pos < text.size(); pos += stueck) {
+        puffer += text.substr(pos, stueck);
+        puffer.erase(0, leser.lies(puffer, false));
+    }
+    leser.lies(puffer, true);
+    PRUEFE(eintraege.hinein == ganz.hinein && eintraege.heraus == ganz.heraus);
+    PRUEFE(eintraege.fehler == ganz.fehler && eintraege.anzahl == ganz.anzahl);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
@@ -121,5 +138,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     PRUEFE(meldungsText(z).empty() == (z.eintraege == 0));
     PRUEFE(umfassendText(z).empty() == z.bloecke.empty());
     wieEinfuegen(text);
+    stueckweise(text, eintraege);
     return 0;
 }

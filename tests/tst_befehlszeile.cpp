@@ -18,16 +18,28 @@ void TstBefehlszeile::aufruf_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("text"); // on stdout after success, on stderr after failure
 
-    QTest::newRow("help") << QStringList{"--help"} << 0 << "  -h, --help  Zeigt diese Hilfe an.\n";
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "  -h, --help            Zeigt diese Hilfe an.\n";
     QTest::newRow("version after a Qt option") << QStringList{"-platform", "offscreen", "--version"} << 0
                                                << "Netzplaner " NETZPLANER_VERSION "\n";
-    QTest::newRow("unknown option") << QStringList{"--farbe"} << 1
+    QTest::newRow("unknown option") << QStringList{"--farbe"} << 2
                                     << "netzplaner: unbekannte Option „--farbe“\n"
                                        "„netzplaner --help“ gibt weitere Informationen.\n";
-    QTest::newRow("value for a switch") << QStringList{"--version=2"} << 1
+    QTest::newRow("value for a switch") << QStringList{"--version=2"} << 2
                                         << "netzplaner: die Option „--version“ nimmt keinen Wert an\n";
-    QTest::newRow("second file, after --") << QStringList{"--", "--help", "b.adressplan"} << 1
+    QTest::newRow("second file, after --") << QStringList{"--", "--help", "b.adressplan"} << 2
                                            << "netzplaner: überzähliges Argument „b.adressplan“";
+    QTest::newRow("help shows both commands") << QStringList{"-help"} << 0
+                                              << "  netzplaner --plan standort.adressplan --format netbox > prefixes.csv\n";
+    QTest::newRow("plan without its file") << QStringList{"--plan"} << 2
+                                           << "netzplaner: der Option „--plan“ fehlt die Plandatei\n";
+    QTest::newRow("unknown format") << QStringList{"--plan", "a.adressplan", "--format=json"} << 2
+                                    << "netzplaner: unbekanntes Format „json“: text, csv oder netbox\n";
+    QTest::newRow("format without plan") << QStringList{"--zusammenfassen", "--format", "csv"} << 2
+                                         << "netzplaner: „--format“ gilt nur mit „--plan“\n";
+    QTest::newRow("both commands") << QStringList{"--plan", "a.adressplan", "--zusammenfassen"} << 2
+                                   << "„--zusammenfassen“ und „--plan“ lassen sich nicht zusammen angeben";
+    QTest::newRow("second plan file") << QStringList{"--plan", "a.adressplan", "b.adressplan"} << 2
+                                      << "überzähliges Argument „b.adressplan“: „--plan“ liest nur eine Datei";
 }
 
 void TstBefehlszeile::aufruf()
@@ -36,13 +48,11 @@ void TstBefehlszeile::aufruf()
     QFETCH(int, status);
     QFETCH(QString, text);
 
+    // Help, version and a wrong call are answered before the program looks
+    // for a display; Qt, finding none, would abort it.
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-    umgebung.remove(QStringLiteral("DISPLAY"));
-    umgebung.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    // Help and version answer before the program looks for a display; xcb,
-    // finding none, would abort it. A wrong call is told once Qt has taken
-    // its own options, which needs a platform.
-    umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), status == 0 ? QStringLiteral("xcb") : QStringLiteral("offscreen"));
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        umgebung.remove(QString::fromLatin1(variable));
     QProcess programm;
     programm.setProcessEnvironment(umgebung);
     programm.start(QStringLiteral(PROGRAMM), argumente);

@@ -63,6 +63,7 @@ void TstInstallation::genauDieseDateien()
     const QStringList erwartet = {
         QStringLiteral("usr/bin/netzplaner"),
         QStringLiteral("usr/share/applications/%1.desktop").arg(kennung()),
+        QStringLiteral("usr/share/bash-completion/completions/netzplaner"),
         QStringLiteral("usr/share/doc/netzplaner/changelog.gz"),
         QStringLiteral("usr/share/doc/netzplaner/copyright"),
         QStringLiteral("usr/share/icons/hicolor/32x32/apps/%1.png").arg(kennung()),

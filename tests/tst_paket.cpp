@@ -104,6 +104,7 @@ void TstPaket::inhalt()
     QCOMPARE(dateien, (QStringList{
                           QStringLiteral("./usr/bin/netzplaner"),
                           QStringLiteral("./usr/share/applications/%1.desktop").arg(id),
+                          QStringLiteral("./usr/share/bash-completion/completions/netzplaner"),
                           QStringLiteral("./usr/share/doc/netzplaner/changelog.gz"),
                           QStringLiteral("./usr/share/doc/netzplaner/copyright"),
                           QStringLiteral("./usr/share/icons/hicolor/32x32/apps/%1.png").arg(id),

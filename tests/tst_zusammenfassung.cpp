@@ -25,6 +25,8 @@ private slots:
     void abgelehnt();
     void meldung_data();
     void meldung();
+    void stueckweise_data();
+    void stueckweise();
 };
 
 void TstZusammenfassung::netze_data()
@@ -156,6 +158,39 @@ void TstZusammenfassung::meldung()
         for (const std::string& zelle : zusammenfassungsZeile(ergebnis.bloecke.front()))
             zeile << QString::fromStdString(zelle);
     QCOMPARE(zeile.join(u'\t'), ersteZeile);
+}
+
+void TstZusammenfassung::stueckweise_data()
+{
+    QTest::addColumn<QByteArray>("text");
+
+    QTest::newRow("range with blanks") << QByteArray("10.0.0.1 - 10.0.0.9\n10.0.1.0 -10.0.1.3");
+    QTest::newRow("en dash after blanks") << QByteArray("10.0.0.1  \u2013  10.0.0.9;1.2.3.4\u201310.0.0.1");
+    QTest::newRow("lone ! and a word after") << QByteArray("10.0.0.0/8 !\t10.1.0.0/16 ! ,x 10.2.0.0/16");
+    QTest::newRow("refused, over lines") << QByteArray("a\r\n\r\nb - \n - c 1.2.3.4/33\n\n!");
+    QTest::newRow("ends in a dash") << QByteArray("1.2.3.4 -");
+}
+
+void TstZusammenfassung::stueckweise()
+{
+    QFETCH(QByteArray, text);
+    const std::string_view ganz(text.constData(), std::size_t(text.size()));
+    const Eintraege erwartet = leseEintraege(ganz);
+    // Every cut, as a pipe may deliver the bytes: what is left over comes
+    // again at the front of the next piece.
+    for (std::size_t stueck = 1; stueck <= ganz.size(); ++stueck) {
+        Eintraege eintraege;
+        Eintragsleser leser(eintraege);
+        std::string puffer;
+        for (std::size_t pos = 0; pos < ganz.size(); pos += stueck) {
+            puffer += ganz.substr(pos, stueck);
+            puffer.erase(0, leser.lies(puffer, false));
+        }
+        leser.lies(puffer, true);
+        QVERIFY2(eintraege.hinein == erwartet.hinein && eintraege.heraus == erwartet.heraus
+                     && eintraege.fehler == erwartet.fehler && eintraege.anzahl == erwartet.anzahl,
+                 qPrintable(QString::number(stueck)));
+    }
 }
 
 QTEST_APPLESS_MAIN(TstZusammenfassung)

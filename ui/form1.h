@@ -97,14 +97,15 @@ private:
     // beside the main window then, and hidden, not destroyed, on closing, so
     // that what the user entered is there again (form1_extras.cpp).
     void zeigeNeben(QWidget* fenster, bool neu);
-    void summe_Click();  // form1_zusammenfassen.cpp
-    void ipv6_Click();   // form1_ipv6.cpp
-    void uebung_Click(); // form1_uebung.cpp
+    void summe_Click(); // form1_zusammenfassen.cpp
+    void ipv6_Click();  // form1_ipv6.cpp
 
     // The worked solution follows every new choice, as the net list does
-    // (form1_rechenweg.cpp).
+    // (form1_rechenweg.cpp); the exercises need nothing of the main window
+    // (form1_uebung.cpp).
     void rechenweg_Click();
     void folgeRechenweg();
+    void uebung_Click();
 
     // The address plan (form1_adressplan.cpp). The program ends only once the
     // plan's unsaved changes are saved or let go.

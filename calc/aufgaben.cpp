@@ -126,7 +126,9 @@ Aufgabe teilnetzaufgabe(Wuerfel& w)
 }
 
 // 3 to 5 requirements that always fit: each block is at most the net's size
-// divided by their number.
+// divided by their number. Host counts differ, and the plan gets them largest
+// first, so that blocks of equal size go in the order of their hosts: "größte
+// zuerst" then means one plan, whether a learner reads it by block or by hosts.
 Aufgabe vlsmaufgabe(Wuerfel& w)
 {
     const Bereich bereich = privat(w);
@@ -135,18 +137,24 @@ Aufgabe vlsmaufgabe(Wuerfel& w)
     const std::uint32_t anzahl = w.zahl(3, 5);
     std::vector<Bedarf> bedarf;
     std::string text = "Teilen Sie " + netzText(netz) + " auf (größte zuerst, lückenlos ab der Netzadresse): ";
-    for (std::uint32_t i = 0; i < anzahl; ++i) {
+    while (bedarf.size() < anzahl) {
         const auto h = w.zahl(2, static_cast<std::uint32_t>(netzgroesse(p) / (2 * anzahl)) - 2);
-        bedarf.push_back({std::string(1, char('A' + i)), h});
-        text += (i > 0 ? ", " : "") + bedarf.back().name + " " + std::to_string(h) + " Hosts";
+        if (std::any_of(bedarf.begin(), bedarf.end(), [h](const Bedarf& b) { return b.hosts == h; }))
+            continue;
+        bedarf.push_back({std::string(1, char('A' + bedarf.size())), h});
+        text += (bedarf.size() > 1 ? ", " : "") + bedarf.back().name + " " + std::to_string(h) + " Hosts";
     }
-    const Plan plan = plane(netz, bedarf, false);
+    std::vector<Bedarf> geordnet = bedarf;
+    std::stable_sort(geordnet.begin(), geordnet.end(),
+                     [](const Bedarf& a, const Bedarf& b) { return a.hosts > b.hosts; });
+    const Plan plan = plane(netz, geordnet, false);
     std::vector<Antwortfeld> felder(anzahl);
     for (const Planzeile& zeile : plan.zeilen)
-        if (zeile.nr > 0)
-            felder[std::size_t(zeile.nr - 1)] = netzfeld(bedarf[std::size_t(zeile.nr - 1)].name, zeile.netz,
-                                                         zeile.praefix);
-    return {Aufgabenart::Vlsm, text, std::move(felder), wegVlsm(plan, bedarf)};
+        if (zeile.nr > 0) {
+            const Bedarf& b = geordnet[std::size_t(zeile.nr - 1)];
+            felder[std::size_t(b.name[0] - 'A')] = netzfeld(b.name, zeile.netz, zeile.praefix);
+        }
+    return {Aufgabenart::Vlsm, text, std::move(felder), wegVlsm(plan, geordnet)};
 }
 
 // Two to four nets of one prefix among 2, 4 or 8 neighbours.

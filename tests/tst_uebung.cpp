@@ -129,7 +129,7 @@ void TstUebung::festeSerien_data()
     QTest::newRow("vlsm 42/7") << 42u << "vlsm" << 7u
         << "Teilen Sie 172.21.14.0/24 auf (größte zuerst, lückenlos ab der Netzadresse): "
            "A 10 Hosts, B 12 Hosts, C 17 Hosts, D 5 Hosts, E 20 Hosts"
-        << "A: 172.21.14.64/28|B: 172.21.14.80/28|C: 172.21.14.0/27|D: 172.21.14.96/29|E: 172.21.14.32/27";
+        << "A: 172.21.14.80/28|B: 172.21.14.64/28|C: 172.21.14.32/27|D: 172.21.14.96/29|E: 172.21.14.0/27";
     QTest::newRow("zusammenfassen 1/5") << 1u << "zusammenfassen" << 5u
         << "Fassen Sie zusammen: 172.23.80.0/21, 172.23.88.0/21" << "Zusammenfassung: 172.23.80.0/20";
     QTest::newRow("gemischt 4711/1") << 4711u << "gemischt" << 1u
@@ -205,13 +205,17 @@ void TstUebung::tausendAufgabenStimmenMitDenRechnungen()
                 reihe.push_back(&feld);
             std::sort(reihe.begin(), reihe.end(), [](auto* x, auto* y) { return x->adresse < y->adresse; });
             Adresse weiter = netz->adresse;
+            std::uint64_t vorige = 0;
             for (std::size_t i = 0; i < reihe.size(); ++i) {
                 const std::string hier = reihe[i]->frage + " ";
                 const std::uint64_t hosts = std::stoull(a.text.substr(a.text.find(hier, a.text.find("): ")) + hier.size()));
                 QCOMPARE(reihe[i]->adresse, weiter); // no gap, largest first
                 QVERIFY(netzgroesse(reihe[i]->praefix) - 2 >= hosts);
                 QVERIFY(netzgroesse(reihe[i]->praefix + 1) - 2 < hosts);
-                QVERIFY(i == 0 || reihe[i]->praefix >= reihe[i - 1]->praefix);
+                // Largest block first; among equal blocks, most hosts first.
+                QVERIFY(i == 0 || reihe[i]->praefix > reihe[i - 1]->praefix
+                        || (reihe[i]->praefix == reihe[i - 1]->praefix && hosts < vorige));
+                vorige = hosts;
                 weiter += Adresse(netzgroesse(reihe[i]->praefix));
             }
             QVERIFY(weiter - netz->adresse <= netzgroesse(netz->praefix));

@@ -20,16 +20,6 @@ std::string dualOktett(Adresse adresse, int oktett)
     return text;
 }
 
-// What a screen reader says for "^" and "−" is no arithmetic.
-std::string gesprochen(std::string text)
-{
-    for (std::size_t stelle; (stelle = text.find('^')) != std::string::npos;)
-        text.replace(stelle, 1, " hoch ");
-    for (std::size_t stelle; (stelle = text.find(minus)) != std::string::npos;)
-        text.replace(stelle, minus.size(), "minus");
-    return text;
-}
-
 // The bits of one side of the boundary, octets parted by blanks, for reading out.
 std::string bitsGelesen(Adresse adresse, int von, int bis)
 {
@@ -64,6 +54,15 @@ std::string schrittweiteZeile(const Netzwahl& wahl, int praefix)
 }
 
 } // namespace
+
+std::string vorgelesen(std::string text)
+{
+    for (std::size_t stelle; (stelle = text.find('^')) != std::string::npos;)
+        text.replace(stelle, 1, " hoch ");
+    for (std::size_t stelle; (stelle = text.find(minus)) != std::string::npos;)
+        text.replace(stelle, minus.size(), "minus");
+    return text;
+}
 
 std::string dualPunktiert(Adresse adresse)
 {
@@ -146,7 +145,7 @@ Rechenweg rechenweg(const Netzwahl& wahl)
                          + " bleibt, der Hostanteil von " + h + " wird 1.";
     weg.anzahlGesprochen = "Aus dem Hostanteil von " + h + " und dem Netzanteil von " + n + ": ";
     for (std::size_t i = 0; i < weg.anzahl.size(); ++i)
-        weg.anzahlGesprochen += (i > 0 ? "; " : "") + gesprochen(weg.anzahl[i]);
+        weg.anzahlGesprochen += (i > 0 ? "; " : "") + vorgelesen(weg.anzahl[i]);
     return weg;
 }
 

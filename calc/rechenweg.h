@@ -42,6 +42,10 @@ struct Rechenweg {
 
 Rechenweg rechenweg(const Netzwahl& wahl);
 
+// A line of a worked solution as a screen reader should say it: "2 hoch 6
+// minus 2", where it would name the characters "^" and "−".
+std::string vorgelesen(std::string text);
+
 // "Hosts je Netz: 2^6 − 2 = 62"; fewer than two host bits leave no host.
 std::string hostsZeile(int praefix);
 

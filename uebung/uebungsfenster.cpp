@@ -9,6 +9,7 @@
 #include <QSpinBox>
 
 #include "calc/antwort.h"
+#include "calc/rechenweg.h"
 #include "uebung/arbeitsblatt.h"
 
 namespace netzplaner {
@@ -20,6 +21,16 @@ QString alsText(const std::vector<std::string>& zeilen)
     for (const std::string& zeile : zeilen)
         liste << QString::fromStdString(zeile);
     return liste.join(QLatin1Char('\n'));
+}
+
+// The worked solution read out line by line, its arithmetic in words.
+void zeigeWeg(QLabel* label, const std::vector<std::string>& zeilen)
+{
+    label->setText(alsText(zeilen));
+    QStringList gesagt;
+    for (const std::string& zeile : zeilen)
+        gesagt << QString::fromStdString(vorgelesen(zeile));
+    label->setAccessibleName(QStringLiteral("Rechenweg der Aufgabe: ") + gesagt.join(QStringLiteral("; ")));
 }
 
 } // namespace
@@ -49,6 +60,7 @@ void UebungsFenster::zeigeAufgabe()
     }
     ergebnis_->clear();
     weg_->clear();
+    weg_->setAccessibleName(QStringLiteral("Rechenweg der Aufgabe, nach Prüfen oder Lösung zeigen"));
 }
 
 void UebungsFenster::naechste()
@@ -77,7 +89,7 @@ void UebungsFenster::pruefe()
     }
     const int alle = int(aufgabe_.felder.size());
     ergebnis_->setText(QStringLiteral("%1 von %2 richtig").arg(richtig).arg(alle));
-    weg_->setText(alsText(aufgabe_.weg));
+    zeigeWeg(weg_, aufgabe_.weg);
     zaehle(richtig == alle);
     // The screen reader reads the field it lands on with its verdict.
     if (ersterFehler) {
@@ -98,7 +110,7 @@ void UebungsFenster::zeigeLoesung()
         urteil_[i]->setAccessibleName(antwort_[i]->accessibleName() + QStringLiteral(": ") + text);
         antwort_[i]->setAccessibleDescription(text);
     }
-    weg_->setText(alsText(aufgabe_.weg));
+    zeigeWeg(weg_, aufgabe_.weg);
     zaehle(false);
 }
 

@@ -167,7 +167,6 @@ void UebungsFenster::benenneSteuerelemente()
         {nummer_, QStringLiteral("Nummer der Aufgabe")},
         {aufgabentext_, QStringLiteral("Aufgabe")},
         {ergebnis_, QStringLiteral("Ergebnis")},
-        {weg_, QStringLiteral("Rechenweg der Aufgabe")},
         {statistik_, QStringLiteral("Statistik dieser Runde")},
     });
 }

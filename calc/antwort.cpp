@@ -91,12 +91,12 @@ std::optional<int> leseMaskenantwort(std::string_view text)
 std::optional<std::uint64_t> leseAnzahlantwort(std::string_view text)
 {
     const std::string kern = ohneLuecken(text);
-    // Up to twelve digits: more than any count of hosts or nets in IPv4.
-    if (kern.empty() || kern.size() > 15)
+    if (kern.empty())
         return std::nullopt;
     const bool gruppiert = kern.find('.') != std::string::npos;
     std::uint64_t wert = 0;
     std::size_t seitPunkt = 0;
+    int ziffern = 0;
     for (std::size_t i = 0; i < kern.size(); ++i) {
         if (kern[i] == '.') {
             // The first group holds one to three digits, every later one three.
@@ -105,7 +105,9 @@ std::optional<std::uint64_t> leseAnzahlantwort(std::string_view text)
             seitPunkt = 0;
             continue;
         }
-        if (!istZiffer(kern[i]))
+        // Up to twelve digits, more than any count of hosts or nets in IPv4
+        // has, so that the value cannot overflow.
+        if (!istZiffer(kern[i]) || ++ziffern > 12)
             return std::nullopt;
         wert = wert * 10 + static_cast<std::uint64_t>(kern[i] - '0');
         ++seitPunkt;

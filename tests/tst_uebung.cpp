@@ -75,6 +75,7 @@ void TstUebung::urteil_data()
     QTest::newRow("count short group")     << 2 << "16.38"                << "unlesbar";
     QTest::newRow("count long first")      << 2 << "1638.200"             << "unlesbar";
     QTest::newRow("count comma")           << 2 << "16,382"               << "unlesbar";
+    QTest::newRow("count 13 digits")       << 2 << "0.000.000.016.382"    << "unlesbar";
     QTest::newRow("address blanks")        << 0 << " 192 . 168 . 4 . 64 " << "richtig";
     QTest::newRow("address three octets")  << 0 << "192.168.4"            << "unlesbar";
     QTest::newRow("address with prefix")   << 0 << "192.168.4.64/26"      << "unlesbar";

@@ -167,7 +167,7 @@ void TstUebungFenster::nichtsWirdAbgeschnitten()
             zuBreit << w->objectName();
         if (w->isVisible() && hoehe > w->height())
             zuBreit << w->objectName() + QStringLiteral(" (Höhe)");
-        if (!w->objectName().isEmpty() && QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty())
+        if (w->isVisible() && !w->objectName().isEmpty() && QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty())
             zuBreit << w->objectName() + QStringLiteral(" (ohne Namen)");
     }
     QVERIFY2(zuBreit.isEmpty(), qPrintable(zuBreit.join(u' ')));

@@ -48,7 +48,7 @@ void UebungsFenster::zeigeAufgabe()
     for (std::size_t i = 0; i < std::size_t(hoechstensFelder); ++i) {
         const bool da = i < aufgabe_.felder.size();
         const QString frage = da ? QString::fromStdString(aufgabe_.felder[i].frage) : QString();
-        frage_[i]->setText(frage + QLatin1Char(':'));
+        frage_[i]->setText(frage);
         antwort_[i]->clear();
         antwort_[i]->setAccessibleName(frage);
         antwort_[i]->setAccessibleDescription({});

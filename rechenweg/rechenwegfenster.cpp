@@ -100,10 +100,10 @@ RechenwegFenster::RechenwegFenster(const std::optional<Netzwahl>& wahl, QWidget*
     stapel->addWidget(anzahl_);
     stapel->addStretch(1);
 
+    // Opened while the main window shows no net of its own (a field being
+    // typed), it stays empty until the next complete calculation.
     if (wahl)
         setzeWahl(*wahl);
-    else
-        setzeWahl({{192, 168, 4, 1}, Netzart::Normal, Adressanteil::Bit24, 0});
 }
 
 QLabel* RechenwegFenster::schrittlabel(const char* name, bool festeBreite)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "uebung/arbeitsblatt.h"
 
+#include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -38,14 +39,14 @@ QString schreibeArbeitsblatt(const QString& pfad, std::uint32_t serie, Aufgabena
     for (std::uint32_t nr = erste; nr < erste + aufgabenJeBlatt; ++nr) {
         const Aufgabe a = erzeugeAufgabe(serie, art, nr);
         aufgaben += QStringLiteral("<p><b>Aufgabe %1.</b> %2</p><table cellpadding=\"4\">").arg(nr).arg(html(a.text));
-        loesungen += QStringLiteral("<p><b>Aufgabe %1.</b> ").arg(nr);
+        QStringList antworten;
         for (const Antwortfeld& feld : a.felder) {
             aufgaben +=
                 QStringLiteral("<tr><td>%1:</td><td>________________________________</td></tr>").arg(html(feld.frage));
-            loesungen += QStringLiteral("%1: %2; ").arg(html(feld.frage), html(feld.loesung));
+            antworten << QStringLiteral("%1: %2").arg(html(feld.frage), html(feld.loesung));
         }
         aufgaben += QStringLiteral("</table>");
-        loesungen += QStringLiteral("</p>");
+        loesungen += QStringLiteral("<p><b>Aufgabe %1.</b> %2</p>").arg(nr).arg(antworten.join(QStringLiteral("; ")));
     }
 
     QSaveFile datei(pfad);
@@ -58,6 +59,10 @@ QString schreibeArbeitsblatt(const QString& pfad, std::uint32_t serie, Aufgabena
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
         QTextDocument dokument;
+        // Big enough to read on paper and to write beside.
+        QFont schrift = dokument.defaultFont();
+        schrift.setPointSizeF(11);
+        dokument.setDefaultFont(schrift);
         dokument.setHtml(aufgaben + loesungen + QStringLiteral("</div>"));
         dokument.print(&pdf);
     }

@@ -54,7 +54,7 @@ private slots:
 
 void TstIpv6Fenster::oeffnetEinmalUndBehaeltDieEingabe()
 {
-    QCOMPARE(form->findChild<QMenu*>(QStringLiteral("extras"))->actions().last()->text(), QStringLiteral("IPv&6…"));
+    QCOMPARE(form->findChild<QAction*>(QStringLiteral("ipv6"))->text(), QStringLiteral("IPv&6…"));
     QCOMPARE(fenster->windowTitle(), QStringLiteral("IPv6"));
     QCOMPARE(QStringList({text("lblnetz"), text("lbllang"), text("lblerste"), text("lblletzte"), text("lbladressen"),
                           text("lblteilnetze"), text("lbltyp"), text("lblreverse")}).join(u'|'),

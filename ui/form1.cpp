@@ -121,6 +121,7 @@ void Form1::ausfuehren()
     if (e.anzahl)
         label13_->setText(QString::fromStdString(*e.anzahl));
     folgeNetzliste();
+    folgeRechenweg();
 }
 
 void Form1::klassepruefen()

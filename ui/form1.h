@@ -20,7 +20,9 @@ namespace netzplaner {
 class AdressplanFenster;
 class Ipv6Fenster;
 class NetzlistenFenster;
+class RechenwegFenster;
 class Textfeld;
+class UebungsFenster;
 class ZusammenfassungsFenster;
 
 // The main window. It owns the calculation state and the blink counter; its
@@ -98,6 +100,13 @@ private:
     void summe_Click(); // form1_zusammenfassen.cpp
     void ipv6_Click();  // form1_ipv6.cpp
 
+    // The worked solution follows every new choice, as the net list does
+    // (form1_rechenweg.cpp); the exercises need nothing of the main window
+    // (form1_uebung.cpp).
+    void rechenweg_Click();
+    void folgeRechenweg();
+    void uebung_Click();
+
     // The address plan (form1_adressplan.cpp). The program ends only once the
     // plan's unsaved changes are saved or let go.
     void plan_Click();
@@ -126,6 +135,8 @@ private:
     AdressplanFenster* adressplan_ = nullptr; // made on first use, then only hidden
     QPointer<ZusammenfassungsFenster> summe_; // null until first opened
     QPointer<Ipv6Fenster> ipv6_;              // null until first opened
+    QPointer<RechenwegFenster> rechenweg_;    // null until first opened
+    QPointer<UebungsFenster> uebung_;         // null until first opened
 };
 
 } // namespace netzplaner

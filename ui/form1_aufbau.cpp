@@ -111,6 +111,10 @@ void Form1::baueMenue()
     summe->setObjectName(QStringLiteral("summe"));
     QAction* ipv6 = extras->addAction(QStringLiteral("IPv&6…"));
     ipv6->setObjectName(QStringLiteral("ipv6"));
+    QAction* rechenweg = extras->addAction(QStringLiteral("&Rechenweg…"));
+    rechenweg->setObjectName(QStringLiteral("rechenweg"));
+    QAction* uebung = extras->addAction(QStringLiteral("Ü&bungen…"));
+    uebung->setObjectName(QStringLiteral("uebung"));
 
     connect(info, &QAction::triggered, this, &Form1::info_Click);
     connect(end, &QAction::triggered, this, [this] {
@@ -122,6 +126,8 @@ void Form1::baueMenue()
     connect(plan, &QAction::triggered, this, &Form1::plan_Click);
     connect(summe, &QAction::triggered, this, &Form1::summe_Click);
     connect(ipv6, &QAction::triggered, this, &Form1::ipv6_Click);
+    connect(rechenweg, &QAction::triggered, this, &Form1::rechenweg_Click);
+    connect(uebung, &QAction::triggered, this, &Form1::uebung_Click);
 }
 
 void Form1::baueEingabezeile(QWidget* flaeche)

@@ -31,6 +31,9 @@ static const QList<std::pair<const char*, QByteArray>> dateien = {
         "bedarf": [{"name": "Büro", "hosts": 50}, {"name": "Lager, \"Nord\"", "hosts": 20}, {"name": "=Gäste", "hosts": null}]})"},
     {"voll.adressplan", R"({"format": "netzplaner-adressplan", "version": 1, "netz": "10.1.0.0/28",
         "bedarf": [{"name": "Büro", "hosts": 50}]})"},
+    {"ebenen.adressplan", R"({"format": "netzplaner-adressplan", "version": 2, "netz": "10.2.0.0/24", "bedarf": [
+        {"name": "Nord", "hosts": null, "kinder": [{"name": "VLAN 10", "hosts": 50}, {"name": "VLAN 20", "hosts": 20}]},
+        {"name": "DMZ", "hosts": null, "netz": "10.2.0.192/27"}]})"},
     {"kaputt.adressplan", "{"},
 };
 
@@ -134,8 +137,33 @@ void TstBefehlszeileBefehle::plan_data()
                       "10.1.0.0/26,active,Büro\n"
                       "10.1.0.64/27,active,\"Lager, \"\"Nord\"\"\"\n")
         << QByteArray() << 0;
+    // Levels and a fixed net: a group's row, then its children; the fixed net stays where it is.
+    QTest::newRow("levels, text") << QStringList{"--plan", "@/ebenen.adressplan"}
+        << QByteArray("Nr.  Name       Bedarf  Netz           Maske            Erster Host  Letzter Host  Broadcast   Hosts  Auslastung\n"
+                      "1    Nord       70      10.2.0.0/25    255.255.255.128  10.2.0.1     10.2.0.126    10.2.0.127  126    75 %\n"
+                      "1.1    VLAN 10  50      10.2.0.0/26    255.255.255.192  10.2.0.1     10.2.0.62     10.2.0.63   62     81 %\n"
+                      "1.2    VLAN 20  20      10.2.0.64/27   255.255.255.224  10.2.0.65    10.2.0.94     10.2.0.95   30     67 %\n"
+                      "       frei             10.2.0.96/27   255.255.255.224  10.2.0.97    10.2.0.126    10.2.0.127  30\n"
+                      "2    DMZ                10.2.0.192/27  255.255.255.224  10.2.0.193   10.2.0.222    10.2.0.223  30\n"
+                      "     frei               10.2.0.128/26  255.255.255.192  10.2.0.129   10.2.0.190    10.2.0.191  62\n"
+                      "     frei               10.2.0.224/27  255.255.255.224  10.2.0.225   10.2.0.254    10.2.0.255  30\n")
+        << QByteArray() << 0;
+    QTest::newRow("levels, csv") << QStringList{"--plan", "@/ebenen.adressplan", "--format", "csv"}
+        << QByteArray("Nr.;Name;Bedarf;Netz;Maske;Erster Host;Letzter Host;Broadcast;Hosts;Auslastung\r\n"
+                      "1;Nord;70;10.2.0.0/25;255.255.255.128;10.2.0.1;10.2.0.126;10.2.0.127;126;75 %\r\n"
+                      "1.1;VLAN 10;50;10.2.0.0/26;255.255.255.192;10.2.0.1;10.2.0.62;10.2.0.63;62;81 %\r\n"
+                      "1.2;VLAN 20;20;10.2.0.64/27;255.255.255.224;10.2.0.65;10.2.0.94;10.2.0.95;30;67 %\r\n"
+                      ";frei;;10.2.0.96/27;255.255.255.224;10.2.0.97;10.2.0.126;10.2.0.127;30;\r\n"
+                      "2;DMZ;;10.2.0.192/27;255.255.255.224;10.2.0.193;10.2.0.222;10.2.0.223;30;\r\n"
+                      ";frei;;10.2.0.128/26;255.255.255.192;10.2.0.129;10.2.0.190;10.2.0.191;62;\r\n"
+                      ";frei;;10.2.0.224/27;255.255.255.224;10.2.0.225;10.2.0.254;10.2.0.255;30;\r\n")
+        << QByteArray() << 0;
+    QTest::newRow("levels, netbox") << QStringList{"--plan", "@/ebenen.adressplan", "--format", "netbox"}
+        << QByteArray("prefix,status,description\n10.2.0.0/25,container,Nord\n10.2.0.0/26,active,VLAN 10\n"
+                      "10.2.0.64/27,active,VLAN 20\n10.2.0.192/27,active,DMZ\n")
+        << QByteArray() << 0;
     QTest::newRow("does not fit") << QStringList{"--plan", "@/voll.adressplan", "--format", "netbox"} << QByteArray()
-        << QByteArray("netzplaner: Der Bedarf von 64 Adressen passt nicht in 10.1.0.0/28 (16 Adressen) und braucht mindestens ein /26\n") << 1;
+        << QByteArray("netzplaner: Nr. 1 „Büro“ passt nicht in 10.1.0.0/28 (16 Adressen): der Bedarf von 64 Adressen braucht mindestens ein /26\n") << 1;
     QTest::newRow("refused file") << QStringList{"--plan", "@/kaputt.adressplan"} << QByteArray()
         << QByteArray("netzplaner: „@/kaputt.adressplan“: Die Datei ist kein gültiges JSON (Fehler bei Byte 1)\n") << 2;
 }

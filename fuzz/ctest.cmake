@@ -16,7 +16,7 @@ ExternalProject_Add(netzplaner_fuzz
 
 # Runs per target: a few seconds each on a shared two-core machine.
 foreach(ziel_laeufe IN ITEMS text_zu_byte:80000 dualwandeln:120000 umrechnen:1000000 einfuegen:300000
-        bedarfcsv:200000 eintraege:80000 ipv6:400000 antwort:200000)
+        bedarfcsv:200000 eintraege:80000 ipv6:400000 antwort:200000 plandatei:100000)
     string(REPLACE ":" ";" teile ${ziel_laeufe})
     list(GET teile 0 ziel)
     list(GET teile 1 laeufe)

@@ -2,6 +2,7 @@
 #include "adressplan/adressplanfenster.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -10,6 +11,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTreeView>
 #include <QUndoStack>
 #include <QVBoxLayout>
 #include <cmath>
@@ -74,11 +76,29 @@ AdressplanFenster::AdressplanFenster(const QString& netz, QWidget* hauptfenster)
         stapel_->push(new WertAendern<bool>([this](const bool& b) { setzeRfc3021(b); }, !an, an,
                                             QStringLiteral("RFC 3021 umschalten")));
     });
+    connect(umgebung_, &QComboBox::activated, this, [this](int eintrag) {
+        const auto neu = static_cast<Umgebung>(eintrag);
+        if (neu == umgebungWert_)
+            return;
+        if (!uebernimmEditor()) {
+            setzeUmgebung(umgebungWert_);
+            return;
+        }
+        stapel_->push(new WertAendern<Umgebung>([this](const Umgebung& u) { setzeUmgebung(u); }, umgebungWert_, neu,
+                                                QStringLiteral("Umgebung wählen")));
+    });
     // Once a step, however many rows it changed.
     connect(stapel_, &QUndoStack::indexChanged, this, &AdressplanFenster::neuPlanen);
     connect(stapel_, &QUndoStack::cleanChanged, this, [this](bool sauber) { setWindowModified(!sauber); });
     connect(bedarf_, &Bedarfsmodell::abgelehnt, this, &AdressplanFenster::melde);
-    connect(planTabelle_, &QTableView::activated, this, &AdressplanFenster::zeigeGeplantesNetz);
+    connect(planTabelle_, &QTreeView::activated, this, &AdressplanFenster::zeigeGeplantesNetz);
+    // Groups open as they come, so that every row is in sight.
+    connect(plan_, &QAbstractItemModel::modelReset, planTabelle_, &QTreeView::expandAll);
+    connect(bedarf_, &QAbstractItemModel::modelReset, bedarfTabelle_, &QTreeView::expandAll);
+    connect(bedarf_, &QAbstractItemModel::rowsInserted, bedarfTabelle_,
+            [this](const QModelIndex& eltern) { bedarfTabelle_->expand(eltern); });
+    connect(bedarf_, &QAbstractItemModel::rowsMoved, bedarfTabelle_,
+            [this](const QModelIndex&, int, int, const QModelIndex& nach) { bedarfTabelle_->expand(nach); });
 
     schreibeTitel();
     neuPlanen();
@@ -109,20 +129,33 @@ void AdressplanFenster::baueFlaeche()
     bedarfTabelle_ = new Bedarfstabelle(flaeche);
     bedarfTabelle_->setObjectName(QStringLiteral("bedarf"));
     bedarfTabelle_->setModel(bedarf_);
-    bedarfTabelle_->setTabKeyNavigation(false);
-    richteZeilenhoeheEin(bedarfTabelle_);
-    bedarfTabelle_->horizontalHeader()->setStretchLastSection(false);
-    bedarfTabelle_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    bedarfTabelle_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     auto* bedarfTitel = new QLabel(QStringLiteral("Bedar&f:"), flaeche);
     bedarfTitel->setBuddy(bedarfTabelle_);
 
     rfc3021_ = new QCheckBox(QStringLiteral("/31 und /32 für Verbindungsnetze (RFC 3021)"), flaeche);
     rfc3021_->setObjectName(QStringLiteral("rfc3021"));
+    umgebung_ = new QComboBox(flaeche);
+    umgebung_->setObjectName(QStringLiteral("umgebung"));
+    for (const Umgebungsregeln& r : umgebungen())
+        umgebung_->addItem(QString::fromUtf8(r.name.data(), qsizetype(r.name.size())),
+                           QString::fromUtf8(r.schluessel.data(), qsizetype(r.schluessel.size())));
+    auto* umgebungTitel = new QLabel(QStringLiteral("U&mgebung:"), flaeche);
+    umgebungTitel->setBuddy(umgebung_);
 
-    planTabelle_ = new QTableView(flaeche);
+    planTabelle_ = new QTreeView(flaeche);
     planTabelle_->setObjectName(QStringLiteral("plan"));
     planTabelle_->setModel(plan_);
-    richteListentabelleEin(planTabelle_);
+    planTabelle_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    planTabelle_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    planTabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    planTabelle_->setWordWrap(false);
+    planTabelle_->setUniformRowHeights(true);
+    planTabelle_->setAllColumnsShowFocus(true);
+    planTabelle_->setIndentation(planTabelle_->fontMetrics().horizontalAdvance(QStringLiteral("00")));
+    // Enter shows the net; a group opens and closes by its arrow and the keys.
+    planTabelle_->setExpandsOnDoubleClick(false);
+    planTabelle_->header()->setStretchLastSection(true);
     macheZeilenKopierbar(planTabelle_);
     auto* planTitel = new QLabel(QStringLiteral("&Plan:"), flaeche);
     planTitel->setBuddy(planTabelle_);
@@ -142,6 +175,10 @@ void AdressplanFenster::baueFlaeche()
     links->addWidget(bedarfTabelle_, 1);
     knoepfe_ = new QGridLayout;
     links->addLayout(knoepfe_);
+    auto* umgebungZeile = new QHBoxLayout;
+    umgebungZeile->addWidget(umgebungTitel);
+    umgebungZeile->addWidget(umgebung_, 1);
+    links->addLayout(umgebungZeile);
     links->addWidget(rfc3021_);
     auto* rechts = new QVBoxLayout;
     rechts->addWidget(planTitel);
@@ -164,10 +201,11 @@ void AdressplanFenster::baueMenue()
                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     QAction* importA = aktion(this, "importieren", QStringLiteral("Bedarf aus CSV &importieren…"));
     QAction* exportA = aktion(this, "exportieren", QStringLiteral("Plan als CSV &exportieren…"));
+    QAction* netbox = aktion(this, "exportierennetbox", QStringLiteral("Für &NetBox exportieren…"));
     QAction* schliessen = aktion(this, "schliessen", QStringLiteral("Schl&ießen"), QKeySequence::Close);
     datei->addActions({oeffnen, speichernA, unter});
     datei->addSeparator();
-    datei->addActions({importA, exportA});
+    datei->addActions({importA, exportA, netbox});
     datei->addSeparator();
     datei->addAction(schliessen);
     connect(oeffnen, &QAction::triggered, this, &AdressplanFenster::oeffnenFragen);
@@ -180,6 +218,10 @@ void AdressplanFenster::baueMenue()
     connect(exportA, &QAction::triggered, this, [this] {
         if (uebernimmEditor())
             exportieren();
+    });
+    connect(netbox, &QAction::triggered, this, [this] {
+        if (uebernimmEditor())
+            exportiereFuerNetbox();
     });
     connect(schliessen, &QAction::triggered, this, &QWidget::close);
 
@@ -225,12 +267,16 @@ void AdressplanFenster::baueMenue()
     QAction* weg = tabellenAktion("zeilenentfernen", QStringLiteral("Zeilen &entfernen"), Qt::Key_Delete);
     QAction* hoch = tabellenAktion("nachoben", QStringLiteral("Nach &oben"), QKeySequence(Qt::CTRL | Qt::Key_Up));
     QAction* runter = tabellenAktion("nachunten", QStringLiteral("Nach &unten"), QKeySequence(Qt::CTRL | Qt::Key_Down));
+    QAction* ein = tabellenAktion("einruecken", QStringLiteral("Ein&rücken"), QKeySequence(Qt::CTRL | Qt::Key_Right));
+    QAction* aus = tabellenAktion("ausruecken", QStringLiteral("A&usrücken"), QKeySequence(Qt::CTRL | Qt::Key_Left));
     QAction* einfuegen = tabellenAktion("zeileneinfuegen", QStringLiteral("Zeilen ein&fügen"), QKeySequence::Paste);
     bedarfTabelle_->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(neu, &QAction::triggered, this, &AdressplanFenster::zeileHinzufuegen);
     connect(weg, &QAction::triggered, this, &AdressplanFenster::zeilenEntfernen);
     connect(hoch, &QAction::triggered, this, [this] { verschiebe(-1); });
     connect(runter, &QAction::triggered, this, [this] { verschiebe(+1); });
+    connect(ein, &QAction::triggered, this, [this] { ruecke(true); });
+    connect(aus, &QAction::triggered, this, [this] { ruecke(false); });
     connect(einfuegen, &QAction::triggered, this, &AdressplanFenster::fuegeZeilenEin);
 
     auto* flaeche = centralWidget();
@@ -238,6 +284,8 @@ void AdressplanFenster::baueMenue()
     knoepfe_->addWidget(knopf(flaeche, "entfernen", QStringLiteral("Zeilen &entfernen"), weg), 0, 1);
     knoepfe_->addWidget(knopf(flaeche, "hoch", QStringLiteral("Nach &oben"), hoch), 1, 0);
     knoepfe_->addWidget(knopf(flaeche, "runter", QStringLiteral("Nach &unten"), runter), 1, 1);
+    knoepfe_->addWidget(knopf(flaeche, "ein", QStringLiteral("Ein&rücken"), ein), 2, 0);
+    knoepfe_->addWidget(knopf(flaeche, "aus", QStringLiteral("A&usrücken"), aus), 2, 1);
 }
 
 void AdressplanFenster::benenneSteuerelemente()
@@ -245,14 +293,17 @@ void AdressplanFenster::benenneSteuerelemente()
     const auto k = [this](const char* name) { return findChild<QWidget*>(QLatin1String(name)); };
     benenneFuerScreenreader({
         {txtnetz_, QStringLiteral("Zu teilendes Netz")},
-        {bedarfTabelle_, QStringLiteral("Bedarf: Name und Hosts je Zeile")},
+        {bedarfTabelle_, QStringLiteral("Bedarf: Name, Hosts und festes Netz je Zeile, in Ebenen")},
         {rfc3021_, QStringLiteral("/31 und /32 für Verbindungsnetze nach RFC 3021")},
+        {umgebung_, QStringLiteral("Umgebung der Subnetze")},
         {planTabelle_, QStringLiteral("Adressplan")},
         {lblmeldung_, QStringLiteral("Meldung")},
         {k("hinzufuegen"), QStringLiteral("Zeile hinzufügen")},
         {k("entfernen"), QStringLiteral("Gewählte Zeilen entfernen")},
         {k("hoch"), QStringLiteral("Gewählte Zeilen nach oben")},
         {k("runter"), QStringLiteral("Gewählte Zeilen nach unten")},
+        {k("ein"), QStringLiteral("Zeile in die Zeile darüber einrücken")},
+        {k("aus"), QStringLiteral("Zeile aus ihrer Gruppe ausrücken")},
     });
 }
 
@@ -274,15 +325,16 @@ void AdressplanFenster::legeSpaltenFest()
     int breite = 2 * planTabelle_->frameWidth() + planTabelle_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     for (int i = 0; i < planspalten; ++i) {
         const int spalte = std::max(masse.horizontalAdvance(QLatin1String(muster[std::size_t(i)])) + rand,
-                                    planTabelle_->horizontalHeader()->sectionSizeHint(i));
-        planTabelle_->horizontalHeader()->resizeSection(i, spalte);
+                                    planTabelle_->header()->sectionSizeHint(i));
+        planTabelle_->header()->resizeSection(i, spalte);
         breite += spalte;
     }
     // The plan may scroll sideways in a narrow window; at first the window
     // shows it whole where the screen has room.
     planTabelle_->setMinimumWidth(breite / 3);
     bedarfTabelle_->setMinimumWidth(
-        QFontMetrics(bedarfTabelle_->font()).horizontalAdvance(QStringLiteral("Name des Netzes 0000000000")) + 40);
+        QFontMetrics(bedarfTabelle_->font()).horizontalAdvance(QStringLiteral("Name des Netzes 0000000 000.000.0.0/00"))
+        + 40);
     QSize groesse = sizeHint().expandedTo(QSize(breite + bedarfTabelle_->minimumWidth() + 60, 480));
     if (const QScreen* bildschirm = screen())
         groesse = groesse.boundedTo(bildschirm->availableGeometry().size() * 9 / 10);

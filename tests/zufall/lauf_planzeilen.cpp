@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QPushButton>
-#include <QTableView>
+#include <QTreeView>
 #include <QTest>
 #include <algorithm>
 #include <numeric>
@@ -29,7 +29,7 @@ void tippeZeichen(const QString& text)
 }
 
 // Rows picked as Ctrl-clicks pick them; aktuell -1: no current cell.
-void waehle(QTableView* tabelle, const std::vector<int>& zeilen, int aktuell, int spalte = 0)
+void waehle(QTreeView* tabelle, const std::vector<int>& zeilen, int aktuell, int spalte = 0)
 {
     QItemSelectionModel* auswahl = tabelle->selectionModel();
     auswahl->clear();
@@ -43,7 +43,7 @@ void waehle(QTableView* tabelle, const std::vector<int>& zeilen, int aktuell, in
 
 void Lauf::fuegePlanzeileHinzu(QWidget* fenster)
 {
-    auto* tabelle = finde<QTableView>(fenster, QStringLiteral("bedarf"));
+    auto* tabelle = finde<QTreeView>(fenster, QStringLiteral("bedarf"));
     Planstand neu = plan_->stand();
     const int anzahl = int(neu.bedarf.size());
     const int aktuell = anzahl > 0 && wuerfel_.unter(3) ? wuerfel_.unter(anzahl) : -1;
@@ -71,7 +71,7 @@ void Lauf::fuegePlanzeileHinzu(QWidget* fenster)
 
 void Lauf::bearbeitePlanzelle(QWidget* fenster)
 {
-    auto* tabelle = finde<QTableView>(fenster, QStringLiteral("bedarf"));
+    auto* tabelle = finde<QTreeView>(fenster, QStringLiteral("bedarf"));
     const int zeile = wuerfel_.unter(int(plan_->stand().bedarf.size())), spalte = wuerfel_.unter(2);
     const QString text = spalte ? wuerfel_.hosts() : wuerfel_.name();
     const int weg = wuerfel_.unter(8); // 0-2 F2, 3-5 typed over, 6 given up, 7 the model as the view calls it
@@ -113,7 +113,7 @@ void Lauf::bearbeitePlanzelle(QWidget* fenster)
 
 void Lauf::aenderePlanzeilen(QWidget* fenster, int art)
 {
-    auto* tabelle = finde<QTableView>(fenster, QStringLiteral("bedarf"));
+    auto* tabelle = finde<QTreeView>(fenster, QStringLiteral("bedarf"));
     Planstand neu = plan_->stand();
     auto& bedarf = neu.bedarf;
     const int anzahl = int(bedarf.size()), erste = wuerfel_.unter(std::max(anzahl, 1)), weg = wuerfel_.unter(3);

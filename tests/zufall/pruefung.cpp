@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTreeView>
 #include <algorithm>
 
 #include "tests/hilfen/finde.h"
@@ -50,7 +51,7 @@ void vergleiche(QStringList& fehler, const QWidget* w, const QString& ist, const
         fehler << QStringLiteral("%1 shows \"%2\", expected \"%3\"").arg(w->objectName(), lesbar(ist), lesbar(erwartet));
 }
 
-bool vergleicheZeilen(QStringList& fehler, const QTableView* tabelle, const std::vector<std::string>& soll)
+bool vergleicheZeilen(QStringList& fehler, const QAbstractItemView* tabelle, const std::vector<std::string>& soll)
 {
     const QAbstractItemModel* modell = tabelle->model();
     if (modell->rowCount() != int(soll.size())) {
@@ -111,16 +112,16 @@ QStringList pruefeAdressplan(const QWidget* fenster, const Planverlauf& verlauf)
     vergleiche(fehler, netz, netz->text(), stand.netz);
     if (finde<QCheckBox>(fenster, QStringLiteral("rfc3021"))->isChecked() != stand.rfc3021)
         fehler << QStringLiteral("rfc3021 is not %1").arg(stand.rfc3021);
-    const auto* bedarf = finde<QTableView>(fenster, QStringLiteral("bedarf"));
+    const auto* bedarf = finde<QTreeView>(fenster, QStringLiteral("bedarf"));
     const auto editoren = bedarf->findChildren<QLineEdit*>();
     if (std::any_of(editoren.begin(), editoren.end(), [](const QLineEdit* e) { return e->isVisible(); }))
         fehler << QStringLiteral("an editor stayed open in bedarf");
     std::vector<std::string> zeilen;
     for (const Planbedarf& b : stand.bedarf)
-        zeilen.push_back(b.name + '|' + (b.hosts ? std::to_string(*b.hosts) : std::string()));
+        zeilen.push_back(b.name + '|' + (b.hosts ? std::to_string(*b.hosts) : std::string()) + '|');
     vergleicheZeilen(fehler, bedarf, zeilen);
     const Planerwartung soll = erwartePlan(stand);
-    vergleicheZeilen(fehler, finde<QTableView>(fenster, QStringLiteral("plan")), soll.zeilen);
+    vergleicheZeilen(fehler, finde<QTreeView>(fenster, QStringLiteral("plan")), soll.zeilen);
     const auto* meldung = finde<QLabel>(fenster, QStringLiteral("lblmeldung"));
     // A refusal is said first; the plan's own line stays below it.
     if (!verlauf.abgelehnt.empty())

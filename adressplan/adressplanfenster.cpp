@@ -20,6 +20,7 @@
 #include "adressplan/bedarfstabelle.h"
 #include "adressplan/befehle.h"
 #include "adressplan/dateidialog.h"
+#include "adressplan/planansicht.h"
 #include "adressplan/planmodell.h"
 #include "toolkit/bilder.h"
 #include "toolkit/escape.h"
@@ -123,7 +124,7 @@ void AdressplanFenster::baueFlaeche()
     auto* umgebungTitel = new QLabel(QStringLiteral("U&mgebung:"), flaeche);
     umgebungTitel->setBuddy(umgebung_);
 
-    planTabelle_ = new QTreeView(flaeche);
+    planTabelle_ = new Planansicht(flaeche);
     planTabelle_->setObjectName(QStringLiteral("plan"));
     planTabelle_->setModel(plan_);
     planTabelle_->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -165,8 +165,9 @@ void AdressplanFenster::baueFlaeche()
     rechts->addWidget(planTitel);
     rechts->addWidget(planTabelle_, 1);
     auto* mitte = new QHBoxLayout;
-    mitte->addLayout(links, 0);
-    mitte->addLayout(rechts, 1);
+    // The names in levels need room too; the plan scrolls sideways.
+    mitte->addLayout(links, 2);
+    mitte->addLayout(rechts, 3);
     auto* stapel = new QVBoxLayout(flaeche);
     stapel->addLayout(netzZeile);
     stapel->addLayout(mitte, 1);
@@ -216,7 +217,7 @@ void AdressplanFenster::legeSpaltenFest()
     // scroll sideways in a narrow window.
     const QFontMetrics bedarfMasse(bedarfTabelle_->font());
     bedarfTabelle_->header()->resizeSection(Bedarfsmodell::Hosts,
-                                            bedarfMasse.horizontalAdvance(QStringLiteral("0000000000")) + rand);
+                                            bedarfMasse.horizontalAdvance(QStringLiteral("0000000")) + rand);
     bedarfTabelle_->header()->resizeSection(Bedarfsmodell::Netz,
                                             bedarfMasse.horizontalAdvance(QStringLiteral("000.000.000.000/00")) + rand);
     bedarfTabelle_->setMinimumWidth(bedarfMasse.horizontalAdvance(QStringLiteral("Name des Netzes 0000000")) + 40);

@@ -122,7 +122,7 @@ void AdressplanFenster::baueMenue()
     knoepfe_->addWidget(knopf(flaeche, "hoch", QStringLiteral("Nach &oben"), hoch), 1, 0);
     knoepfe_->addWidget(knopf(flaeche, "runter", QStringLiteral("Nach &unten"), runter), 1, 1);
     knoepfe_->addWidget(knopf(flaeche, "ein", QStringLiteral("Ein&rücken"), ein), 2, 0);
-    knoepfe_->addWidget(knopf(flaeche, "aus", QStringLiteral("A&usrücken"), aus), 2, 1);
+    knoepfe_->addWidget(knopf(flaeche, "aus", QStringLiteral("Au&srücken"), aus), 2, 1);
 }
 
 } // namespace netzplaner

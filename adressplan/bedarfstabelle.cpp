@@ -22,7 +22,7 @@ Bedarfstabelle::Bedarfstabelle(QWidget* eltern)
     setEditTriggers(DoubleClicked | EditKeyPressed | AnyKeyPressed | SelectedClicked);
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
-    setIndentation(fontMetrics().horizontalAdvance(QStringLiteral("000")));
+    setIndentation(fontMetrics().horizontalAdvance(QStringLiteral("00")));
     header()->setStretchLastSection(false);
 }
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/adressplan.h"
+#include "calc/netzangabe.h"
 #include "calc/planzeilen.h"
 #include "calc/umgebung.h"
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QTreeView>
@@ -23,6 +24,7 @@ private slots:
     void netboxExportSchreibtPraefixe();
     void umgebungIstEinSchrittUndSchaltetRfc3021();
     void festesNetzNimmtNurNetze();
+    void gruppeKopiertVorIhrenKindernUndZeigtIhrNetz();
 
 private:
     // As neueZeile, then on to the Netz cell.
@@ -164,6 +166,25 @@ void TstAdressplanEbenen::festesNetzNimmtNurNetze()
     QVERIFY(bedarf->insertRows(0, 1, bedarf->index(0, 0)));
     QVERIFY(!bedarf->setData(bedarf->index(0, 1), "5"));
     QVERIFY(!(bedarf->flags(bedarf->index(0, 1)) & Qt::ItemIsEditable));
+}
+
+void TstAdressplanEbenen::gruppeKopiertVorIhrenKindernUndZeigtIhrNetz()
+{
+    datei = ordner.filePath(QStringLiteral("standort.adressplan"));
+    QVERIFY(!netzplaner::speicherePlan(datei, {"172.16.0.0/16", false, {{"=Standort", {}, {}, {{"LAN", 1000}}}}}));
+    QVERIFY(plan()->oeffne(datei));
+    auto* tabelle = im<QTreeView>("plan");
+    for (QAction* a : tabelle->actions())
+        if (a->text() == QStringLiteral("Alles kopieren"))
+            a->trigger();
+    const QStringList kopiert = QGuiApplication::clipboard()->text().split(u'\n');
+    QVERIFY(kopiert.value(1).startsWith(QStringLiteral("1\t'=Standort\t1000\t172.16.0.0/22\t")));
+    QVERIFY(kopiert.value(2).startsWith(QStringLiteral("1.1\tLAN\t1000\t172.16.0.0/22\t")));
+    tabelle->setFocus();
+    tabelle->setCurrentIndex(tabelle->model()->index(0, 0));
+    QTest::keyClick(tabelle, Qt::Key_Return);
+    QCOMPARE(adresse(), QStringLiteral("172.16.0.0"));
+    QCOMPARE(zeile("lblsubnet"), QStringLiteral("255.255.252.0"));
 }
 
 QTEST_MAIN(TstAdressplanEbenen)

@@ -86,10 +86,6 @@ Planbaum plane(const Planauftrag& auftrag);
 // of its addresses its children take.
 std::array<std::string, planspalten> planzellen(const Planblock& block, Umgebung umgebung);
 
-// The rows as a table of one level holds them; nullopt when one has a fixed
-// net or children, which such a table cannot show.
-std::optional<std::vector<Bedarf>> alsEineEbene(const std::vector<Planknoten>& knoten);
-
 // The plan depth-first: a group's row, then its child rows.
 std::vector<Planzeilentext> planzeilen(const Planbaum& plan);
 

@@ -7,7 +7,9 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTreeView>
 #include <QUndoStack>
+#include <algorithm>
 
 #include "adressplan/adressplanfenster.h"
 #include "adressplan/bedarfsmodell.h"
@@ -55,6 +57,14 @@ void AdressplanFenster::neuPlanen()
         planMeldung_ = QString::fromStdString(plan.meldung);
         plan_->setzePlan(std::move(plan));
     }
+    // A plan of one level looks as a table does, without the tree's marks.
+    const auto& zeilen = plan_->plan().zeilen;
+    planTabelle_->setRootIsDecorated(
+        std::any_of(zeilen.begin(), zeilen.end(), [](const Planblock& b) { return !b.kinder.empty(); }));
+    bool gruppen = false;
+    for (int z = 0; z < bedarf_->rowCount() && !gruppen; ++z)
+        gruppen = bedarf_->hasChildren(bedarf_->index(z, 0));
+    bedarfTabelle_->setRootIsDecorated(gruppen);
     zeigeMeldung();
     // A note is about the step that was just done; the next one clears it.
     hinweis_.clear();

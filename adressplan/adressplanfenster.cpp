@@ -2,6 +2,7 @@
 #include "adressplan/adressplanfenster.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -10,6 +11,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTreeView>
 #include <QUndoStack>
 #include <QVBoxLayout>
 #include <cmath>
@@ -18,6 +20,7 @@
 #include "adressplan/bedarfstabelle.h"
 #include "adressplan/befehle.h"
 #include "adressplan/dateidialog.h"
+#include "adressplan/planansicht.h"
 #include "adressplan/planmodell.h"
 #include "toolkit/bilder.h"
 #include "toolkit/escape.h"
@@ -26,26 +29,6 @@
 #include "toolkit/zugaenglichkeit.h"
 
 namespace netzplaner {
-namespace {
-
-QPushButton* knopf(QWidget* eltern, const char* name, const QString& text, QAction* aktion)
-{
-    auto* k = new QPushButton(text, eltern);
-    k->setObjectName(QLatin1String(name));
-    QObject::connect(k, &QPushButton::clicked, aktion, &QAction::trigger);
-    return k;
-}
-
-QAction* aktion(QWidget* fenster, const char* name, const QString& text, const QKeySequence& taste = {})
-{
-    auto* a = new QAction(text, fenster);
-    a->setObjectName(QLatin1String(name));
-    a->setShortcut(taste);
-    return a;
-}
-
-} // namespace
-
 AdressplanFenster::AdressplanFenster(const QString& netz, QWidget* hauptfenster)
     : QMainWindow(hauptfenster, Qt::Window)
     , dateiwahl(frageDatei)
@@ -74,11 +57,29 @@ AdressplanFenster::AdressplanFenster(const QString& netz, QWidget* hauptfenster)
         stapel_->push(new WertAendern<bool>([this](const bool& b) { setzeRfc3021(b); }, !an, an,
                                             QStringLiteral("RFC 3021 umschalten")));
     });
+    connect(umgebung_, &QComboBox::activated, this, [this](int eintrag) {
+        const auto neu = static_cast<Umgebung>(eintrag);
+        if (neu == umgebungWert_)
+            return;
+        if (!uebernimmEditor()) {
+            setzeUmgebung(umgebungWert_);
+            return;
+        }
+        stapel_->push(new WertAendern<Umgebung>([this](const Umgebung& u) { setzeUmgebung(u); }, umgebungWert_, neu,
+                                                QStringLiteral("Umgebung wählen")));
+    });
     // Once a step, however many rows it changed.
     connect(stapel_, &QUndoStack::indexChanged, this, &AdressplanFenster::neuPlanen);
     connect(stapel_, &QUndoStack::cleanChanged, this, [this](bool sauber) { setWindowModified(!sauber); });
     connect(bedarf_, &Bedarfsmodell::abgelehnt, this, &AdressplanFenster::melde);
-    connect(planTabelle_, &QTableView::activated, this, &AdressplanFenster::zeigeGeplantesNetz);
+    connect(planTabelle_, &QTreeView::activated, this, &AdressplanFenster::zeigeGeplantesNetz);
+    // Groups open as they come, so that every row is in sight.
+    connect(plan_, &QAbstractItemModel::modelReset, planTabelle_, &QTreeView::expandAll);
+    connect(bedarf_, &QAbstractItemModel::modelReset, bedarfTabelle_, &QTreeView::expandAll);
+    connect(bedarf_, &QAbstractItemModel::rowsInserted, bedarfTabelle_,
+            [this](const QModelIndex& eltern) { bedarfTabelle_->expand(eltern); });
+    connect(bedarf_, &QAbstractItemModel::rowsMoved, bedarfTabelle_,
+            [this](const QModelIndex&, int, int, const QModelIndex& nach) { bedarfTabelle_->expand(nach); });
 
     schreibeTitel();
     neuPlanen();
@@ -109,20 +110,33 @@ void AdressplanFenster::baueFlaeche()
     bedarfTabelle_ = new Bedarfstabelle(flaeche);
     bedarfTabelle_->setObjectName(QStringLiteral("bedarf"));
     bedarfTabelle_->setModel(bedarf_);
-    bedarfTabelle_->setTabKeyNavigation(false);
-    richteZeilenhoeheEin(bedarfTabelle_);
-    bedarfTabelle_->horizontalHeader()->setStretchLastSection(false);
-    bedarfTabelle_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    bedarfTabelle_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     auto* bedarfTitel = new QLabel(QStringLiteral("Bedar&f:"), flaeche);
     bedarfTitel->setBuddy(bedarfTabelle_);
 
     rfc3021_ = new QCheckBox(QStringLiteral("/31 und /32 für Verbindungsnetze (RFC 3021)"), flaeche);
     rfc3021_->setObjectName(QStringLiteral("rfc3021"));
+    umgebung_ = new QComboBox(flaeche);
+    umgebung_->setObjectName(QStringLiteral("umgebung"));
+    for (const Umgebungsregeln& r : umgebungen())
+        umgebung_->addItem(QString::fromUtf8(r.name.data(), qsizetype(r.name.size())),
+                           QString::fromUtf8(r.schluessel.data(), qsizetype(r.schluessel.size())));
+    auto* umgebungTitel = new QLabel(QStringLiteral("U&mgebung:"), flaeche);
+    umgebungTitel->setBuddy(umgebung_);
 
-    planTabelle_ = new QTableView(flaeche);
+    planTabelle_ = new Planansicht(flaeche);
     planTabelle_->setObjectName(QStringLiteral("plan"));
     planTabelle_->setModel(plan_);
-    richteListentabelleEin(planTabelle_);
+    planTabelle_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    planTabelle_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    planTabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    planTabelle_->setWordWrap(false);
+    planTabelle_->setUniformRowHeights(true);
+    planTabelle_->setAllColumnsShowFocus(true);
+    planTabelle_->setIndentation(planTabelle_->fontMetrics().horizontalAdvance(QStringLiteral("00")));
+    // Enter shows the net; a group opens and closes by its arrow and the keys.
+    planTabelle_->setExpandsOnDoubleClick(false);
+    planTabelle_->header()->setStretchLastSection(true);
     macheZeilenKopierbar(planTabelle_);
     auto* planTitel = new QLabel(QStringLiteral("&Plan:"), flaeche);
     planTitel->setBuddy(planTabelle_);
@@ -142,102 +156,22 @@ void AdressplanFenster::baueFlaeche()
     links->addWidget(bedarfTabelle_, 1);
     knoepfe_ = new QGridLayout;
     links->addLayout(knoepfe_);
+    auto* umgebungZeile = new QHBoxLayout;
+    umgebungZeile->addWidget(umgebungTitel);
+    umgebungZeile->addWidget(umgebung_, 1);
+    links->addLayout(umgebungZeile);
     links->addWidget(rfc3021_);
     auto* rechts = new QVBoxLayout;
     rechts->addWidget(planTitel);
     rechts->addWidget(planTabelle_, 1);
     auto* mitte = new QHBoxLayout;
-    mitte->addLayout(links, 0);
-    mitte->addLayout(rechts, 1);
+    // The names in levels need room too; the plan scrolls sideways.
+    mitte->addLayout(links, 2);
+    mitte->addLayout(rechts, 3);
     auto* stapel = new QVBoxLayout(flaeche);
     stapel->addLayout(netzZeile);
     stapel->addLayout(mitte, 1);
     stapel->addWidget(lblmeldung_);
-}
-
-void AdressplanFenster::baueMenue()
-{
-    QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
-    QAction* oeffnen = aktion(this, "oeffnen", QStringLiteral("Ö&ffnen…"), QKeySequence::Open);
-    QAction* speichernA = aktion(this, "speichern", QStringLiteral("&Speichern"), QKeySequence::Save);
-    QAction* unter = aktion(this, "speichernunter", QStringLiteral("Speichern &unter…"),
-                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    QAction* importA = aktion(this, "importieren", QStringLiteral("Bedarf aus CSV &importieren…"));
-    QAction* exportA = aktion(this, "exportieren", QStringLiteral("Plan als CSV &exportieren…"));
-    QAction* schliessen = aktion(this, "schliessen", QStringLiteral("Schl&ießen"), QKeySequence::Close);
-    datei->addActions({oeffnen, speichernA, unter});
-    datei->addSeparator();
-    datei->addActions({importA, exportA});
-    datei->addSeparator();
-    datei->addAction(schliessen);
-    connect(oeffnen, &QAction::triggered, this, &AdressplanFenster::oeffnenFragen);
-    connect(speichernA, &QAction::triggered, this, &AdressplanFenster::speichern);
-    connect(unter, &QAction::triggered, this, &AdressplanFenster::speichernUnter);
-    connect(importA, &QAction::triggered, this, [this] {
-        if (uebernimmEditor())
-            importieren();
-    });
-    connect(exportA, &QAction::triggered, this, [this] {
-        if (uebernimmEditor())
-            exportieren();
-    });
-    connect(schliessen, &QAction::triggered, this, &QWidget::close);
-
-    QMenu* bearbeiten = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
-    bearbeiten->setObjectName(QStringLiteral("bearbeiten"));
-    QAction* rueck = stapel_->createUndoAction(this, QStringLiteral("&Rückgängig"));
-    rueck->setObjectName(QStringLiteral("rueckgaengig"));
-    rueck->setShortcut(QKeySequence::Undo);
-    QAction* wieder = stapel_->createRedoAction(this, QStringLiteral("&Wiederholen"));
-    wieder->setObjectName(QStringLiteral("wiederholen"));
-    // Ctrl+Y also where the platform's redo lacks it: a key bound twice to
-    // one action is ambiguous to Qt and does nothing at all.
-    QList<QKeySequence> wiederholen = QKeySequence::keyBindings(QKeySequence::Redo);
-    if (!wiederholen.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
-        wiederholen << QKeySequence(Qt::CTRL | Qt::Key_Y);
-    wieder->setShortcuts(wiederholen);
-    // A cell being edited is a change to undo like any other: committed first.
-    disconnect(rueck, &QAction::triggered, stapel_, &QUndoStack::undo);
-    disconnect(wieder, &QAction::triggered, stapel_, &QUndoStack::redo);
-    connect(rueck, &QAction::triggered, this, [this] {
-        if (uebernimmEditor())
-            stapel_->undo();
-    });
-    connect(wieder, &QAction::triggered, this, [this] {
-        if (uebernimmEditor())
-            stapel_->redo();
-    });
-    bearbeiten->addActions({rueck, wieder});
-    bearbeiten->addSeparator();
-
-    // The table's own keys act on the table alone: an editor open in a cell
-    // keeps Insert, Delete and Ctrl+V for its text.
-    const auto tabellenAktion = [this, bearbeiten](const char* name, const QString& text, const QKeySequence& taste) {
-        QAction* a = aktion(this, name, text, taste);
-        a->setShortcutContext(Qt::WidgetShortcut);
-        bedarfTabelle_->addAction(a);
-        bearbeiten->addAction(a);
-        return a;
-    };
-    QAction* neu = tabellenAktion("zeilehinzufuegen", QStringLiteral("Zeile &hinzufügen"), Qt::Key_Insert);
-    // From the net's field too: a new plan starts with its net and a row.
-    neu->setShortcutContext(Qt::WindowShortcut);
-    QAction* weg = tabellenAktion("zeilenentfernen", QStringLiteral("Zeilen &entfernen"), Qt::Key_Delete);
-    QAction* hoch = tabellenAktion("nachoben", QStringLiteral("Nach &oben"), QKeySequence(Qt::CTRL | Qt::Key_Up));
-    QAction* runter = tabellenAktion("nachunten", QStringLiteral("Nach &unten"), QKeySequence(Qt::CTRL | Qt::Key_Down));
-    QAction* einfuegen = tabellenAktion("zeileneinfuegen", QStringLiteral("Zeilen ein&fügen"), QKeySequence::Paste);
-    bedarfTabelle_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(neu, &QAction::triggered, this, &AdressplanFenster::zeileHinzufuegen);
-    connect(weg, &QAction::triggered, this, &AdressplanFenster::zeilenEntfernen);
-    connect(hoch, &QAction::triggered, this, [this] { verschiebe(-1); });
-    connect(runter, &QAction::triggered, this, [this] { verschiebe(+1); });
-    connect(einfuegen, &QAction::triggered, this, &AdressplanFenster::fuegeZeilenEin);
-
-    auto* flaeche = centralWidget();
-    knoepfe_->addWidget(knopf(flaeche, "hinzufuegen", QStringLiteral("Zeile &hinzufügen"), neu), 0, 0);
-    knoepfe_->addWidget(knopf(flaeche, "entfernen", QStringLiteral("Zeilen &entfernen"), weg), 0, 1);
-    knoepfe_->addWidget(knopf(flaeche, "hoch", QStringLiteral("Nach &oben"), hoch), 1, 0);
-    knoepfe_->addWidget(knopf(flaeche, "runter", QStringLiteral("Nach &unten"), runter), 1, 1);
 }
 
 void AdressplanFenster::benenneSteuerelemente()
@@ -245,14 +179,17 @@ void AdressplanFenster::benenneSteuerelemente()
     const auto k = [this](const char* name) { return findChild<QWidget*>(QLatin1String(name)); };
     benenneFuerScreenreader({
         {txtnetz_, QStringLiteral("Zu teilendes Netz")},
-        {bedarfTabelle_, QStringLiteral("Bedarf: Name und Hosts je Zeile")},
+        {bedarfTabelle_, QStringLiteral("Bedarf: Name, Hosts und festes Netz je Zeile, in Ebenen")},
         {rfc3021_, QStringLiteral("/31 und /32 für Verbindungsnetze nach RFC 3021")},
+        {umgebung_, QStringLiteral("Umgebung der Subnetze")},
         {planTabelle_, QStringLiteral("Adressplan")},
         {lblmeldung_, QStringLiteral("Meldung")},
         {k("hinzufuegen"), QStringLiteral("Zeile hinzufügen")},
         {k("entfernen"), QStringLiteral("Gewählte Zeilen entfernen")},
         {k("hoch"), QStringLiteral("Gewählte Zeilen nach oben")},
         {k("runter"), QStringLiteral("Gewählte Zeilen nach unten")},
+        {k("ein"), QStringLiteral("Zeile in die Zeile darüber einrücken")},
+        {k("aus"), QStringLiteral("Zeile aus ihrer Gruppe ausrücken")},
     });
 }
 
@@ -261,28 +198,29 @@ void AdressplanFenster::legeSpaltenFest()
     // Every address column holds its widest text; the table shows them whole.
     const QFontMetrics masse(planTabelle_->font());
     const int rand = 2 * planTabelle_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
-    const std::array<const char*, planspalten> muster = {"0000",
-                                                         "Name des Netzes",
-                                                         "0000000000",
-                                                         "000.000.000.000/00",
-                                                         "000.000.000.000",
-                                                         "000.000.000.000",
-                                                         "000.000.000.000",
-                                                         "000.000.000.000",
-                                                         "0000000000",
-                                                         "Auslastung"};
+    const std::array<const char*, planspalten> muster = {
+        "0.00.00",         "Name des Netzes", "0000000000",      "000.000.000.000/00", "000.000.000.000",
+        "000.000.000.000", "000.000.000.000", "000.000.000.000", "0000000000",         "Auslastung"};
     int breite = 2 * planTabelle_->frameWidth() + planTabelle_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     for (int i = 0; i < planspalten; ++i) {
-        const int spalte = std::max(masse.horizontalAdvance(QLatin1String(muster[std::size_t(i)])) + rand,
-                                    planTabelle_->horizontalHeader()->sectionSizeHint(i));
-        planTabelle_->horizontalHeader()->resizeSection(i, spalte);
+        // The first column is indented by its level, the top level's arrow too.
+        const int einzug = i == 0 ? 3 * planTabelle_->indentation() : 0;
+        const int spalte = std::max(masse.horizontalAdvance(QLatin1String(muster[std::size_t(i)])) + rand + einzug,
+                                    planTabelle_->header()->sectionSizeHint(i));
+        planTabelle_->header()->resizeSection(i, spalte);
         breite += spalte;
     }
     // The plan may scroll sideways in a narrow window; at first the window
     // shows it whole where the screen has room.
     planTabelle_->setMinimumWidth(breite / 3);
-    bedarfTabelle_->setMinimumWidth(
-        QFontMetrics(bedarfTabelle_->font()).horizontalAdvance(QStringLiteral("Name des Netzes 0000000000")) + 40);
+    // Hosts and Netz hold their widest texts; the names take the rest and
+    // scroll sideways in a narrow window.
+    const QFontMetrics bedarfMasse(bedarfTabelle_->font());
+    bedarfTabelle_->header()->resizeSection(Bedarfsmodell::Hosts,
+                                            bedarfMasse.horizontalAdvance(QStringLiteral("0000000")) + rand);
+    bedarfTabelle_->header()->resizeSection(Bedarfsmodell::Netz,
+                                            bedarfMasse.horizontalAdvance(QStringLiteral("000.000.000.000/00")) + rand);
+    bedarfTabelle_->setMinimumWidth(bedarfMasse.horizontalAdvance(QStringLiteral("Name des Netzes 0000000")) + 40);
     QSize groesse = sizeHint().expandedTo(QSize(breite + bedarfTabelle_->minimumWidth() + 60, 480));
     if (const QScreen* bildschirm = screen())
         groesse = groesse.boundedTo(bildschirm->availableGeometry().size() * 9 / 10);

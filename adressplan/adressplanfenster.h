@@ -7,10 +7,11 @@
 #include "adressplan/plandatei.h"
 
 class QCheckBox;
+class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
-class QTableView;
+class QTreeView;
 class QUndoStack;
 
 namespace netzplaner {
@@ -66,6 +67,7 @@ private:
     // Changes (adressplanfenster_bearbeiten.cpp).
     void setzeNetz(const QString& text);
     void setzeRfc3021(bool an);
+    void setzeUmgebung(Umgebung umgebung);
     void neuPlanen();
     // lblmeldung: a note on what the user just did (a refused cell, a header
     // line), then the plan's own line, which must stay in sight.
@@ -74,6 +76,7 @@ private:
     void zeileHinzufuegen();
     void zeilenEntfernen();
     void verschiebe(int richtung);
+    void ruecke(bool ein);
     void fuegeZeilenEin();
     void zeigeGeplantesNetz(const QModelIndex& index);
 
@@ -86,6 +89,9 @@ private:
     void oeffnenFragen();
     void importieren();
     void exportieren();
+    void exportiereFuerNetbox();
+    // Asks where, suggesting the plan's name with endung, and writes it whole.
+    void schreibeExport(const QString& endung, const QByteArray& inhalt);
     void uebernimm(const Plandokument& dokument, const QString& pfad);
     void schreibeTitel();
 
@@ -95,10 +101,12 @@ private:
     QLineEdit* txtnetz_ = nullptr;
     Bedarfstabelle* bedarfTabelle_ = nullptr;
     QCheckBox* rfc3021_ = nullptr;
-    QTableView* planTabelle_ = nullptr;
+    QComboBox* umgebung_ = nullptr;
+    QTreeView* planTabelle_ = nullptr;
     QLabel* lblmeldung_ = nullptr;
     QGridLayout* knoepfe_ = nullptr;
     QString netzText_; // as the last step left it
+    Umgebung umgebungWert_ = Umgebung::klassisch;
     QString planMeldung_;
     QString hinweis_;
     QString datei_; // empty until saved or opened

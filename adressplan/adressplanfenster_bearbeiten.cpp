@@ -3,10 +3,13 @@
 // plan is made anew once that step is done.
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTreeView>
 #include <QUndoStack>
+#include <algorithm>
 
 #include "adressplan/adressplanfenster.h"
 #include "adressplan/bedarfsmodell.h"
@@ -30,6 +33,14 @@ void AdressplanFenster::setzeRfc3021(bool an)
     rfc3021_->setChecked(an);
 }
 
+void AdressplanFenster::setzeUmgebung(Umgebung umgebung)
+{
+    umgebungWert_ = umgebung;
+    umgebung_->setCurrentIndex(static_cast<int>(umgebung));
+    // A cloud's subnets are never /31 or /32.
+    rfc3021_->setEnabled(umgebung == Umgebung::klassisch);
+}
+
 QString kopfzeilenHinweis(std::size_t zeile)
 {
     return QStringLiteral("Zeile %1 wurde als Kopfzeile gelesen, nicht als Bedarf.").arg(zeile);
@@ -39,13 +50,21 @@ void AdressplanFenster::neuPlanen()
 {
     const auto netz = leseNetzangabe(netzText_.toStdString());
     if (const auto* fehler = std::get_if<std::string>(&netz)) {
-        plan_->setzePlan({}, bedarf_->bedarf());
+        plan_->setzePlan({});
         planMeldung_ = QString::fromStdString(*fehler);
     } else {
-        Plan plan = plane(std::get<Netzangabe>(netz), bedarf_->bedarf(), rfc3021_->isChecked());
+        Planbaum plan = plane({std::get<Netzangabe>(netz), rfc3021_->isChecked(), umgebungWert_, bedarf_->bedarf()});
         planMeldung_ = QString::fromStdString(plan.meldung);
-        plan_->setzePlan(std::move(plan), bedarf_->bedarf());
+        plan_->setzePlan(std::move(plan));
     }
+    // A plan of one level looks as a table does, without the tree's marks.
+    const auto& zeilen = plan_->plan().zeilen;
+    planTabelle_->setRootIsDecorated(
+        std::any_of(zeilen.begin(), zeilen.end(), [](const Planblock& b) { return !b.kinder.empty(); }));
+    bool gruppen = false;
+    for (int z = 0; z < bedarf_->rowCount() && !gruppen; ++z)
+        gruppen = bedarf_->hasChildren(bedarf_->index(z, 0));
+    bedarfTabelle_->setRootIsDecorated(gruppen);
     zeigeMeldung();
     // A note is about the step that was just done; the next one clears it.
     hinweis_.clear();
@@ -66,34 +85,42 @@ void AdressplanFenster::zeileHinzufuegen()
 {
     // After the current row, as a spreadsheet inserts; at the end without one.
     const QModelIndex aktuell = bedarfTabelle_->currentIndex();
+    const QModelIndex eltern = aktuell.parent();
     const int zeile = aktuell.isValid() ? aktuell.row() + 1 : bedarf_->rowCount();
-    if (!bedarf_->insertRows(zeile, 1))
+    if (!bedarf_->insertRows(zeile, 1, eltern))
         return;
-    bedarfTabelle_->waehleLauf(zeile, 1);
+    bedarfTabelle_->waehleLauf(eltern, zeile, 1);
     bedarfTabelle_->setFocus();
-    bedarfTabelle_->edit(bedarf_->index(zeile, Bedarfsmodell::Name));
+    bedarfTabelle_->edit(bedarf_->index(zeile, Bedarfsmodell::Name, eltern));
 }
 
 void AdressplanFenster::zeilenEntfernen()
 {
-    std::vector<int> zeilen;
-    for (const QModelIndex& index : bedarfTabelle_->selectionModel()->selectedRows())
-        zeilen.push_back(index.row());
-    if (zeilen.empty() && bedarfTabelle_->currentIndex().isValid())
-        zeilen.push_back(bedarfTabelle_->currentIndex().row());
+    QModelIndexList zeilen = bedarfTabelle_->selectionModel()->selectedRows();
+    if (zeilen.isEmpty() && bedarfTabelle_->currentIndex().isValid())
+        zeilen << bedarfTabelle_->currentIndex().siblingAtColumn(0);
     bedarf_->entferne(zeilen);
 }
 
 void AdressplanFenster::verschiebe(int richtung)
 {
-    const auto [zeile, anzahl] = bedarfTabelle_->gewaehlterLauf();
-    if (anzahl == 0)
+    const Lauf lauf = bedarfTabelle_->gewaehlterLauf();
+    if (lauf.anzahl == 0)
         return;
     // moveRows counts the target before the move: one down is past the row
     // below the run.
-    const int ziel = richtung < 0 ? zeile - 1 : zeile + anzahl + 1;
-    if (bedarf_->moveRows({}, zeile, anzahl, {}, ziel))
-        bedarfTabelle_->waehleLauf(zeile + richtung, anzahl);
+    const int ziel = richtung < 0 ? lauf.zeile - 1 : lauf.zeile + lauf.anzahl + 1;
+    if (bedarf_->moveRows(lauf.eltern, lauf.zeile, lauf.anzahl, lauf.eltern, ziel))
+        bedarfTabelle_->waehleLauf(lauf.eltern, lauf.zeile + richtung, lauf.anzahl);
+}
+
+void AdressplanFenster::ruecke(bool ein)
+{
+    if (!uebernimmEditor())
+        return;
+    const QPersistentModelIndex zeile = bedarfTabelle_->currentIndex().siblingAtColumn(0);
+    if (ein ? bedarf_->rueckeEin(zeile) : bedarf_->rueckeAus(zeile))
+        bedarfTabelle_->waehleLauf(zeile.parent(), zeile.row(), 1);
 }
 
 void AdressplanFenster::fuegeZeilenEin()
@@ -101,34 +128,27 @@ void AdressplanFenster::fuegeZeilenEin()
     const QString text = QGuiApplication::clipboard()->text();
     if (text.trimmed().isEmpty())
         return;
-    const auto gelesen = leseBedarfCsv(text.toStdString());
+    auto gelesen = leseBedarfCsv(text.toStdString());
     if (const auto* fehler = std::get_if<std::string>(&gelesen)) {
         melde(QStringLiteral("Nicht eingefügt: %1").arg(QString::fromStdString(*fehler)));
         return;
     }
-    const Bedarfsliste& liste = std::get<Bedarfsliste>(gelesen);
-    const auto zeilen = alsEineEbene(liste.bedarf);
-    if (!zeilen) {
-        melde(QStringLiteral("Nicht eingefügt: dieses Fenster zeigt noch keine festen Netze"));
-        return;
-    }
+    Bedarfsliste& liste = std::get<Bedarfsliste>(gelesen);
     if (liste.kopfzeile)
         hinweis_ = kopfzeilenHinweis(liste.kopfzeile);
     const int vorher = bedarf_->rowCount();
-    bedarf_->haengeAn(*zeilen, QStringLiteral("Zeilen einfügen"));
+    bedarf_->haengeAn(std::move(liste.bedarf), QStringLiteral("Zeilen einfügen"));
     if (bedarf_->rowCount() > vorher)
-        bedarfTabelle_->waehleLauf(vorher, bedarf_->rowCount() - vorher);
+        bedarfTabelle_->waehleLauf({}, vorher, bedarf_->rowCount() - vorher);
     else if (liste.kopfzeile)
         melde(kopfzeilenHinweis(liste.kopfzeile));
 }
 
 void AdressplanFenster::zeigeGeplantesNetz(const QModelIndex& index)
 {
-    if (!index.isValid())
-        return;
-    const Planzeile& zeile = plan_->plan().zeilen[static_cast<std::size_t>(index.row())];
-    if (zeile.nr > 0)
-        emit zeigeNetz(QString::fromStdString(cidrText(zeile.netz, zeile.praefix)));
+    const Planblock* block = plan_->block(index);
+    if (block && block->art != Planart::frei)
+        emit zeigeNetz(QString::fromStdString(cidrText(block->netz, block->praefix)));
 }
 
 } // namespace netzplaner

@@ -2,6 +2,7 @@
 // The plan as a document: opening, saving, importing requirements, exporting
 // the plan, and asking before unsaved changes would be lost.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,28 +14,16 @@
 #include "adressplan/bedarfstabelle.h"
 #include "adressplan/planmodell.h"
 #include "calc/bedarfcsv.h"
+#include "calc/planausgabe.h"
 #include "toolkit/csvdatei.h"
 #include "toolkit/ganzlesen.h"
 #include "toolkit/offeneditor.h"
 
 namespace netzplaner {
-namespace {
-
-// The requirements table is one level deep; the file's rows are a tree.
-std::vector<Planknoten> alsKnoten(const std::vector<Bedarf>& bedarf)
-{
-    std::vector<Planknoten> knoten;
-    knoten.reserve(bedarf.size());
-    for (const Bedarf& b : bedarf)
-        knoten.push_back({b.name, b.hosts});
-    return knoten;
-}
-
-} // namespace
 
 Plandokument AdressplanFenster::dokument() const
 {
-    return {txtnetz_->text(), rfc3021_->isChecked(), alsKnoten(bedarf_->bedarf())};
+    return {txtnetz_->text(), rfc3021_->isChecked(), bedarf_->bedarf(), umgebungWert_};
 }
 
 void AdressplanFenster::schreibeTitel()
@@ -104,12 +93,6 @@ bool AdressplanFenster::oeffne(const QString& pfad)
         warne(this, QStringLiteral("Der Adressplan wurde nicht geöffnet."), *fehler);
         return false;
     }
-    // Until the window shows levels, a plan with them would lose them here.
-    if (brauchtVersion2(std::get<Plandokument>(gelesen))) {
-        warne(this, QStringLiteral("Der Adressplan wurde nicht geöffnet."),
-              QStringLiteral("Dieses Fenster zeigt noch keine Gruppen, festen Netze und Cloud-Umgebungen."));
-        return false;
-    }
     uebernimm(std::get<Plandokument>(gelesen), pfad);
     return true;
 }
@@ -121,7 +104,8 @@ void AdressplanFenster::uebernimm(const Plandokument& dokument, const QString& p
     netzText_ = dokument.netz;
     txtnetz_->setText(dokument.netz);
     rfc3021_->setChecked(dokument.rfc3021);
-    bedarf_->ersetzeRoh(alsEineEbene(dokument.bedarf).value_or(std::vector<Bedarf>()));
+    setzeUmgebung(dokument.umgebung);
+    bedarf_->ersetzeRoh(dokument.bedarf);
     datei_ = pfad;
     schreibeTitel();
     neuPlanen();
@@ -171,28 +155,38 @@ void AdressplanFenster::importieren()
         warne(this, nicht, QString::fromStdString(*fehler));
         return;
     }
-    const Bedarfsliste& liste = std::get<Bedarfsliste>(gelesen);
-    const auto zeilen = alsEineEbene(liste.bedarf);
-    if (!zeilen) {
-        warne(this, nicht, QStringLiteral("Dieses Fenster zeigt noch keine festen Netze."));
-        return;
-    }
+    Bedarfsliste liste = std::get<Bedarfsliste>(std::move(gelesen));
     if (liste.kopfzeile)
         hinweis_ = kopfzeilenHinweis(liste.kopfzeile);
     const int vorher = bedarf_->rowCount();
-    bedarf_->haengeAn(*zeilen, QStringLiteral("Bedarf importieren"));
+    bedarf_->haengeAn(std::move(liste.bedarf), QStringLiteral("Bedarf importieren"));
     if (bedarf_->rowCount() > vorher)
-        bedarfTabelle_->waehleLauf(vorher, bedarf_->rowCount() - vorher);
+        bedarfTabelle_->waehleLauf({}, vorher, bedarf_->rowCount() - vorher);
     else if (liste.kopfzeile)
         melde(kopfzeilenHinweis(liste.kopfzeile));
 }
 
 void AdressplanFenster::exportieren()
 {
+    // The same bytes as "netzplaner --plan DATEI --format csv", behind the
+    // byte order mark that spreadsheets read UTF-8 by.
+    const std::string csv = planAlsCsv(planzeilen(plan_->plan()));
+    schreibeExport(QStringLiteral(".csv"), QByteArrayLiteral("\xEF\xBB\xBF") + QByteArray::fromStdString(csv));
+}
+
+void AdressplanFenster::exportiereFuerNetbox()
+{
+    schreibeExport(QStringLiteral("-netbox.csv"), QByteArray::fromStdString(planFuerNetbox(planzeilen(plan_->plan()))));
+}
+
+void AdressplanFenster::schreibeExport(const QString& endung, const QByteArray& inhalt)
+{
     const QString basis = datei_.isEmpty() ? QStringLiteral("adressplan") : QFileInfo(datei_).completeBaseName();
-    speichereAlsCsv(this, *plan_, basis + QStringLiteral(".csv"), [this](QWidget* eltern, const QString& vorschlag) {
-        return dateiwahl(eltern, Dateiart::CsvExport, vorschlag);
-    });
+    const QString pfad = dateiwahl(this, Dateiart::CsvExport, basis + endung);
+    if (pfad.isEmpty())
+        return;
+    if (const auto fehler = schreibeGanz(pfad, inhalt))
+        warne(this, QStringLiteral("Die Datei %1 wurde nicht gespeichert.").arg(dateiname(pfad)), *fehler);
 }
 
 } // namespace netzplaner

@@ -3,9 +3,9 @@
 
 #include <QUndoStack>
 #include <algorithm>
-#include <numeric>
 
 #include "adressplan/befehle.h"
+#include "calc/netzzeile.h"
 
 namespace netzplaner {
 namespace {
@@ -15,39 +15,153 @@ QString hostsText(const std::optional<std::uint32_t>& hosts)
     return hosts ? QString::number(*hosts) : QString();
 }
 
+std::unique_ptr<Bedarfsknoten> alsKnoten(const Planknoten& daten, Bedarfsknoten* eltern)
+{
+    auto k = std::make_unique<Bedarfsknoten>();
+    k->daten = {daten.name, daten.hosts, daten.fest, {}};
+    k->eltern = eltern;
+    k->kinder.reserve(daten.kinder.size());
+    for (const Planknoten& kind : daten.kinder)
+        k->kinder.push_back(alsKnoten(kind, k.get()));
+    return k;
+}
+
+Planknoten alsPlanknoten(const Bedarfsknoten& k)
+{
+    Planknoten p{k.daten.name, k.daten.hosts, k.daten.fest, {}};
+    p.kinder.reserve(k.kinder.size());
+    for (const auto& kind : k.kinder)
+        p.kinder.push_back(alsPlanknoten(*kind));
+    return p;
+}
+
+// The row's own cells, without its children.
+Planknoten ohneKinder(const Planknoten& daten)
+{
+    return {daten.name, daten.hosts, daten.fest, {}};
+}
+
 } // namespace
 
+int Bedarfsknoten::zeile() const
+{
+    if (!eltern)
+        return 0;
+    const auto& geschwister = eltern->kinder;
+    const auto hier = std::find_if(geschwister.begin(), geschwister.end(),
+                                   [this](const auto& k) { return k.get() == this; });
+    return static_cast<int>(hier - geschwister.begin());
+}
+
 Bedarfsmodell::Bedarfsmodell(QUndoStack* stapel, QObject* eltern)
-    : QAbstractTableModel(eltern)
+    : QAbstractItemModel(eltern)
     , stapel_(stapel)
 {
 }
 
-int Bedarfsmodell::rowCount(const QModelIndex& eltern) const
+Bedarfsmodell::~Bedarfsmodell() = default;
+
+std::vector<Planknoten> Bedarfsmodell::bedarf() const
 {
-    return eltern.isValid() ? 0 : static_cast<int>(bedarf_.size());
+    std::vector<Planknoten> alle;
+    alle.reserve(wurzel_.kinder.size());
+    for (const auto& k : wurzel_.kinder)
+        alle.push_back(alsPlanknoten(*k));
+    return alle;
 }
 
-int Bedarfsmodell::columnCount(const QModelIndex& eltern) const
+Bedarfsknoten* Bedarfsmodell::knoten(const QModelIndex& index) const
 {
-    return eltern.isValid() ? 0 : Spaltenzahl;
+    return index.isValid() ? static_cast<Bedarfsknoten*>(index.internalPointer()) : &wurzel_;
+}
+
+const Bedarfsknoten* Bedarfsmodell::knotenVon(const QModelIndex& index) const
+{
+    return knoten(index);
+}
+
+Bedarfsknoten* Bedarfsmodell::knoten(const Pfad& pfad) const
+{
+    Bedarfsknoten* k = &wurzel_;
+    for (const int zeile : pfad)
+        k = k->kinder[static_cast<std::size_t>(zeile)].get();
+    return k;
+}
+
+Pfad Bedarfsmodell::pfad(const Bedarfsknoten* k) const
+{
+    Pfad p;
+    for (; k != &wurzel_; k = k->eltern)
+        p.push_back(k->zeile());
+    std::reverse(p.begin(), p.end());
+    return p;
+}
+
+Pfad Bedarfsmodell::pfadVon(const QModelIndex& index) const
+{
+    return pfad(knoten(index));
+}
+
+QModelIndex Bedarfsmodell::indexVon(const Bedarfsknoten* k, int spalte) const
+{
+    return k == &wurzel_ ? QModelIndex() : createIndex(k->zeile(), spalte, k);
+}
+
+QModelIndex Bedarfsmodell::indexVon(const Pfad& p, int spalte) const
+{
+    return indexVon(knoten(p), spalte);
+}
+
+QModelIndex Bedarfsmodell::index(int zeile, int spalte, const QModelIndex& eltern) const
+{
+    const Bedarfsknoten* e = knoten(eltern);
+    if (zeile < 0 || spalte < 0 || spalte >= Spaltenzahl || zeile >= static_cast<int>(e->kinder.size())
+        || (eltern.isValid() && eltern.column() != 0))
+        return {};
+    return createIndex(zeile, spalte, e->kinder[static_cast<std::size_t>(zeile)].get());
+}
+
+QModelIndex Bedarfsmodell::parent(const QModelIndex& kind) const
+{
+    if (!kind.isValid())
+        return {};
+    return indexVon(knoten(kind)->eltern);
+}
+
+int Bedarfsmodell::rowCount(const QModelIndex& eltern) const
+{
+    if (eltern.isValid() && eltern.column() != 0)
+        return 0;
+    return static_cast<int>(knoten(eltern)->kinder.size());
+}
+
+int Bedarfsmodell::columnCount(const QModelIndex&) const
+{
+    return Spaltenzahl;
 }
 
 QVariant Bedarfsmodell::data(const QModelIndex& index, int rolle) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid) || (rolle != Qt::DisplayRole && rolle != Qt::EditRole))
         return {};
-    const Bedarf& b = bedarf_[static_cast<std::size_t>(index.row())];
-    return index.column() == Name ? QString::fromStdString(b.name) : hostsText(b.hosts);
+    const Planknoten& b = knoten(index)->daten;
+    switch (index.column()) {
+    case Name:
+        return QString::fromStdString(b.name);
+    case Hosts:
+        return hostsText(b.hosts);
+    default:
+        return b.fest ? QString::fromStdString(cidrText(b.fest->netz, b.fest->praefix)) : QString();
+    }
 }
 
 QVariant Bedarfsmodell::headerData(int abschnitt, Qt::Orientation richtung, int rolle) const
 {
-    if (rolle != Qt::DisplayRole)
+    if (rolle != Qt::DisplayRole || richtung != Qt::Horizontal)
         return {};
-    if (richtung == Qt::Vertical)
-        return abschnitt + 1;
-    return abschnitt == Name ? QStringLiteral("Name") : QStringLiteral("Hosts");
+    static const std::array<QString, Spaltenzahl> namen = {QStringLiteral("Name"), QStringLiteral("Hosts"),
+                                                           QStringLiteral("Netz")};
+    return abschnitt >= 0 && abschnitt < Spaltenzahl ? namen[std::size_t(abschnitt)] : QVariant();
 }
 
 Qt::ItemFlags Bedarfsmodell::flags(const QModelIndex& index) const
@@ -55,7 +169,10 @@ Qt::ItemFlags Bedarfsmodell::flags(const QModelIndex& index) const
     // Between rows, too, a dragged row may land.
     if (!index.isValid())
         return Qt::ItemIsDropEnabled;
-    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable | Qt::ItemIsDragEnabled;
+    Qt::ItemFlags f = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
+    if (index.column() != Hosts || knoten(index)->kinder.empty())
+        f |= Qt::ItemIsEditable;
+    return f;
 }
 
 Qt::DropActions Bedarfsmodell::supportedDropActions() const
@@ -63,118 +180,80 @@ Qt::DropActions Bedarfsmodell::supportedDropActions() const
     return Qt::MoveAction;
 }
 
-bool Bedarfsmodell::setData(const QModelIndex& index, const QVariant& wert, int rolle)
+void Bedarfsmodell::setzeRoh(const Pfad& p, const Planknoten& daten)
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid) || rolle != Qt::EditRole)
-        return false;
-    const Bedarf alt = bedarf_[static_cast<std::size_t>(index.row())];
-    Bedarf neu = alt;
-    const QByteArray text = wert.toString().toUtf8();
-    const auto ablehnen = [&](const std::string& grund) {
-        emit abgelehnt(QStringLiteral("Zeile %1: %2").arg(index.row() + 1).arg(QString::fromStdString(grund)));
-        return false;
-    };
-    if (index.column() == Name) {
-        if (const auto fehler = namensFehler(text.toStdString()))
-            return ablehnen(*fehler);
-        neu.name = text.toStdString();
-    } else {
-        const auto hosts = leseHosts(std::string_view(text.constData(), std::size_t(text.size())));
-        if (!hosts)
-            return ablehnen(hostsFehler());
-        neu.hosts = *hosts;
-    }
-    // Accepted but unchanged, as when an editor is left as it was: no step.
-    if (neu != alt)
-        stapel_->push(
-            new ZeileAendern(this, index.row(), alt, neu,
-                             index.column() == Name ? QStringLiteral("Name ändern") : QStringLiteral("Hosts ändern")));
-    return true;
+    Bedarfsknoten* k = knoten(p);
+    k->daten = ohneKinder(daten);
+    emit dataChanged(indexVon(k, 0), indexVon(k, Spaltenzahl - 1));
 }
 
-bool Bedarfsmodell::insertRows(int zeile, int anzahl, const QModelIndex& eltern)
+void Bedarfsmodell::fuegeEinRoh(const Pfad& eltern, int zeile, const std::vector<Planknoten>& neue)
 {
-    if (eltern.isValid() || zeile < 0 || zeile > rowCount() || anzahl < 1)
-        return false;
-    stapel_->push(
-        new ZeilenEinfuegen(this, zeile, std::vector<Bedarf>(static_cast<std::size_t>(anzahl)),
-                            anzahl == 1 ? QStringLiteral("Zeile hinzufügen") : QStringLiteral("Zeilen hinzufügen")));
-    return true;
-}
-
-bool Bedarfsmodell::removeRows(int zeile, int anzahl, const QModelIndex& eltern)
-{
-    if (eltern.isValid() || zeile < 0 || anzahl < 1 || zeile + anzahl > rowCount())
-        return false;
-    std::vector<int> zeilen(static_cast<std::size_t>(anzahl));
-    std::iota(zeilen.begin(), zeilen.end(), zeile);
-    stapel_->push(new ZeilenEntfernen(this, std::move(zeilen)));
-    return true;
-}
-
-bool Bedarfsmodell::moveRows(const QModelIndex& von, int zeile, int anzahl, const QModelIndex& nach, int ziel)
-{
-    // Before its own first row or right after its own last, a run stays.
-    if (von.isValid() || nach.isValid() || zeile < 0 || anzahl < 1 || zeile + anzahl > rowCount() || ziel < 0
-        || ziel > rowCount() || (ziel >= zeile && ziel <= zeile + anzahl))
-        return false;
-    stapel_->push(new ZeilenVerschieben(this, zeile, anzahl, ziel));
-    return true;
-}
-
-void Bedarfsmodell::haengeAn(std::vector<Bedarf> neue, const QString& wasGeschah)
-{
-    if (!neue.empty())
-        stapel_->push(new ZeilenEinfuegen(this, rowCount(), std::move(neue), wasGeschah));
-}
-
-void Bedarfsmodell::entferne(std::vector<int> zeilen)
-{
-    std::sort(zeilen.begin(), zeilen.end());
-    zeilen.erase(std::unique(zeilen.begin(), zeilen.end()), zeilen.end());
-    std::erase_if(zeilen, [this](int z) { return z < 0 || z >= rowCount(); });
-    if (!zeilen.empty())
-        stapel_->push(new ZeilenEntfernen(this, std::move(zeilen)));
-}
-
-void Bedarfsmodell::setzeRoh(int zeile, const Bedarf& wert)
-{
-    bedarf_[static_cast<std::size_t>(zeile)] = wert;
-    emit dataChanged(index(zeile, 0), index(zeile, Spaltenzahl - 1));
-}
-
-void Bedarfsmodell::fuegeEinRoh(int zeile, const std::vector<Bedarf>& neue)
-{
-    beginInsertRows({}, zeile, zeile + static_cast<int>(neue.size()) - 1);
-    bedarf_.insert(bedarf_.begin() + zeile, neue.begin(), neue.end());
+    Bedarfsknoten* e = knoten(eltern);
+    const bool warBlatt = e->kinder.empty();
+    beginInsertRows(indexVon(e), zeile, zeile + static_cast<int>(neue.size()) - 1);
+    std::vector<std::unique_ptr<Bedarfsknoten>> knoten;
+    knoten.reserve(neue.size());
+    for (const Planknoten& n : neue)
+        knoten.push_back(alsKnoten(n, e));
+    e->kinder.insert(e->kinder.begin() + zeile, std::make_move_iterator(knoten.begin()),
+                     std::make_move_iterator(knoten.end()));
     endInsertRows();
+    // Its Hosts cell is no longer to be edited.
+    if (warBlatt && e != &wurzel_)
+        emit dataChanged(indexVon(e, Hosts), indexVon(e, Hosts));
 }
 
-std::vector<Bedarf> Bedarfsmodell::entferneRoh(int zeile, int anzahl)
+std::vector<Planknoten> Bedarfsmodell::entferneRoh(const Pfad& eltern, int zeile, int anzahl)
 {
-    beginRemoveRows({}, zeile, zeile + anzahl - 1);
-    const auto anfang = bedarf_.begin() + zeile;
-    std::vector<Bedarf> entfernt(std::make_move_iterator(anfang), std::make_move_iterator(anfang + anzahl));
-    bedarf_.erase(anfang, anfang + anzahl);
+    Bedarfsknoten* e = knoten(eltern);
+    beginRemoveRows(indexVon(e), zeile, zeile + anzahl - 1);
+    const auto anfang = e->kinder.begin() + zeile;
+    std::vector<Planknoten> entfernt;
+    for (auto k = anfang; k != anfang + anzahl; ++k)
+        entfernt.push_back(alsPlanknoten(**k));
+    e->kinder.erase(anfang, anfang + anzahl);
     endRemoveRows();
+    if (e->kinder.empty() && e != &wurzel_)
+        emit dataChanged(indexVon(e, Hosts), indexVon(e, Hosts));
     return entfernt;
 }
 
-void Bedarfsmodell::verschiebeRoh(int zeile, int anzahl, int ziel)
+Bedarfsmodell::Verschoben Bedarfsmodell::verschiebeRoh(const Pfad& von, int zeile, int anzahl, const Pfad& nach,
+                                                       int ziel)
 {
-    beginMoveRows({}, zeile, zeile + anzahl - 1, {}, ziel);
-    const auto anfang = bedarf_.begin() + zeile;
-    if (ziel < zeile)
-        std::rotate(bedarf_.begin() + ziel, anfang, anfang + anzahl);
-    else
-        std::rotate(anfang, anfang + anzahl, bedarf_.begin() + ziel);
+    Bedarfsknoten* quelle = knoten(von);
+    Bedarfsknoten* senke = knoten(nach);
+    beginMoveRows(indexVon(quelle), zeile, zeile + anzahl - 1, indexVon(senke), ziel);
+    const auto anfang = quelle->kinder.begin() + zeile;
+    if (quelle == senke) {
+        if (ziel < zeile)
+            std::rotate(quelle->kinder.begin() + ziel, anfang, anfang + anzahl);
+        else
+            std::rotate(anfang, anfang + anzahl, quelle->kinder.begin() + ziel);
+    } else {
+        std::vector<std::unique_ptr<Bedarfsknoten>> lauf(std::make_move_iterator(anfang),
+                                                         std::make_move_iterator(anfang + anzahl));
+        quelle->kinder.erase(anfang, anfang + anzahl);
+        for (auto& k : lauf)
+            k->eltern = senke;
+        senke->kinder.insert(senke->kinder.begin() + ziel, std::make_move_iterator(lauf.begin()),
+                             std::make_move_iterator(lauf.end()));
+    }
     endMoveRows();
+    for (Bedarfsknoten* e : {quelle, senke})
+        if (e != &wurzel_)
+            emit dataChanged(indexVon(e, Hosts), indexVon(e, Hosts));
+    const int neu = quelle == senke && ziel > zeile ? ziel - anzahl : ziel;
+    return {pfad(quelle), pfad(senke), neu};
 }
 
-void Bedarfsmodell::ersetzeRoh(std::vector<Bedarf> alle)
+void Bedarfsmodell::ersetzeRoh(std::vector<Planknoten> alle)
 {
     beginResetModel();
-    bedarf_ = std::move(alle);
+    wurzel_.kinder.clear();
+    for (const Planknoten& k : alle)
+        wurzel_.kinder.push_back(alsKnoten(k, &wurzel_));
     endResetModel();
 }
 

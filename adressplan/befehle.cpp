@@ -1,103 +1,102 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "adressplan/befehle.h"
 
-#include <algorithm>
-
-#include "adressplan/bedarfsmodell.h"
-
 namespace netzplaner {
 
-ZeileAendern::ZeileAendern(Bedarfsmodell* modell, int zeile, Bedarf alt, Bedarf neu, const QString& text)
-    : QUndoCommand(text)
+KnotenAendern::KnotenAendern(Bedarfsmodell* modell, Pfad pfad, Planknoten alt, Planknoten neu, const QString& text,
+                             QUndoCommand* schritt)
+    : QUndoCommand(text, schritt)
     , modell_(modell)
-    , zeile_(zeile)
+    , pfad_(std::move(pfad))
     , alt_(std::move(alt))
     , neu_(std::move(neu))
 {
 }
 
-void ZeileAendern::redo()
+void KnotenAendern::redo()
 {
-    modell_->setzeRoh(zeile_, neu_);
+    modell_->setzeRoh(pfad_, neu_);
 }
 
-void ZeileAendern::undo()
+void KnotenAendern::undo()
 {
-    modell_->setzeRoh(zeile_, alt_);
+    modell_->setzeRoh(pfad_, alt_);
 }
 
-ZeilenEinfuegen::ZeilenEinfuegen(Bedarfsmodell* modell, int zeile, std::vector<Bedarf> neue, const QString& text)
-    : QUndoCommand(text)
+KnotenEinfuegen::KnotenEinfuegen(Bedarfsmodell* modell, Pfad eltern, int zeile, std::vector<Planknoten> neue,
+                                 const QString& text, QUndoCommand* schritt)
+    : QUndoCommand(text, schritt)
     , modell_(modell)
+    , eltern_(std::move(eltern))
     , zeile_(zeile)
     , neue_(std::move(neue))
 {
 }
 
-void ZeilenEinfuegen::redo()
+void KnotenEinfuegen::redo()
 {
-    modell_->fuegeEinRoh(zeile_, neue_);
+    modell_->fuegeEinRoh(eltern_, zeile_, neue_);
 }
 
-void ZeilenEinfuegen::undo()
+void KnotenEinfuegen::undo()
 {
-    modell_->entferneRoh(zeile_, static_cast<int>(neue_.size()));
+    modell_->entferneRoh(eltern_, zeile_, static_cast<int>(neue_.size()));
 }
 
-ZeilenEntfernen::ZeilenEntfernen(Bedarfsmodell* modell, std::vector<int> zeilen)
-    : QUndoCommand(zeilen.size() == 1 ? QStringLiteral("Zeile entfernen") : QStringLiteral("Zeilen entfernen"))
+KnotenEntfernen::KnotenEntfernen(Bedarfsmodell* modell, std::vector<Pfad> pfade)
+    : QUndoCommand(pfade.size() == 1 ? QStringLiteral("Zeile entfernen") : QStringLiteral("Zeilen entfernen"))
     , modell_(modell)
+    , pfade_(std::move(pfade))
 {
-    for (const int zeile : zeilen)
-        entfernt_.emplace_back(zeile, modell->bedarf()[static_cast<std::size_t>(zeile)]);
 }
 
-void ZeilenEntfernen::redo()
+void KnotenEntfernen::redo()
 {
-    // From the last, so that the rows before keep their numbers; runs of
-    // neighbours go in one removal.
-    for (auto ende = entfernt_.rbegin(); ende != entfernt_.rend();) {
-        auto anfang = ende;
-        while (std::next(anfang) != entfernt_.rend() && std::next(anfang)->first == anfang->first - 1)
-            ++anfang;
-        modell_->entferneRoh(anfang->first, static_cast<int>(std::distance(ende, anfang)) + 1);
-        ende = std::next(anfang);
+    // From the last, so that the rows before keep their places.
+    std::vector<Planknoten> entfernt(pfade_.size());
+    for (std::size_t i = pfade_.size(); i-- > 0;) {
+        Pfad eltern = pfade_[i];
+        const int zeile = eltern.back();
+        eltern.pop_back();
+        entfernt[i] = std::move(modell_->entferneRoh(eltern, zeile, 1).front());
+    }
+    entfernt_ = std::move(entfernt);
+}
+
+void KnotenEntfernen::undo()
+{
+    for (std::size_t i = 0; i < pfade_.size(); ++i) {
+        Pfad eltern = pfade_[i];
+        const int zeile = eltern.back();
+        eltern.pop_back();
+        modell_->fuegeEinRoh(eltern, zeile, {entfernt_[i]});
     }
 }
 
-void ZeilenEntfernen::undo()
-{
-    for (auto anfang = entfernt_.begin(); anfang != entfernt_.end();) {
-        std::vector<Bedarf> lauf{anfang->second};
-        auto ende = std::next(anfang);
-        for (; ende != entfernt_.end() && ende->first == std::prev(ende)->first + 1; ++ende)
-            lauf.push_back(ende->second);
-        modell_->fuegeEinRoh(anfang->first, lauf);
-        anfang = ende;
-    }
-}
-
-ZeilenVerschieben::ZeilenVerschieben(Bedarfsmodell* modell, int zeile, int anzahl, int ziel)
-    : QUndoCommand(anzahl == 1 ? QStringLiteral("Zeile verschieben") : QStringLiteral("Zeilen verschieben"))
+KnotenVerschieben::KnotenVerschieben(Bedarfsmodell* modell, Pfad von, int zeile, int anzahl, Pfad nach, int ziel,
+                                     const QString& text, QUndoCommand* schritt)
+    : QUndoCommand(text, schritt)
     , modell_(modell)
+    , von_(std::move(von))
+    , nach_(std::move(nach))
     , zeile_(zeile)
     , anzahl_(anzahl)
     , ziel_(ziel)
 {
 }
 
-void ZeilenVerschieben::redo()
+void KnotenVerschieben::redo()
 {
-    modell_->verschiebeRoh(zeile_, anzahl_, ziel_);
+    danach_ = modell_->verschiebeRoh(von_, zeile_, anzahl_, nach_, ziel_);
 }
 
-void ZeilenVerschieben::undo()
+void KnotenVerschieben::undo()
 {
-    // Where the run landed, moved back before the row that followed it.
-    if (ziel_ > zeile_)
-        modell_->verschiebeRoh(ziel_ - anzahl_, anzahl_, zeile_);
-    else
-        modell_->verschiebeRoh(ziel_, anzahl_, zeile_ + anzahl_);
+    // Back under the parent the run came from; within one parent, before
+    // the row that followed it.
+    const bool gleich = danach_.vonEltern == danach_.nachEltern;
+    const int ziel = gleich && danach_.zeile < zeile_ ? zeile_ + anzahl_ : zeile_;
+    modell_->verschiebeRoh(danach_.nachEltern, danach_.zeile, anzahl_, danach_.vonEltern, ziel);
 }
 
 } // namespace netzplaner

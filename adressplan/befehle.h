@@ -6,13 +6,11 @@
 #include <utility>
 #include <vector>
 
-#include "calc/adressplan.h"
+#include "adressplan/bedarfsmodell.h"
 
 namespace netzplaner {
 
-class Bedarfsmodell;
-
-// A control's value: the net's text or the RFC 3021 box. The command sets the
+// A control's value: the net's text, the RFC 3021 box or the environment. The command sets the
 // control, so that undo and redo pass the same place as a load does. Commands
 // with the same kennung merge while the user goes on typing: a net typed in
 // is one step, not one per key.
@@ -44,55 +42,64 @@ private:
     int kennung_;
 };
 
-// One row's new name or hosts.
-class ZeileAendern : public QUndoCommand {
+// One row's name, hosts or fixed net; its children stay.
+class KnotenAendern : public QUndoCommand {
 public:
-    ZeileAendern(Bedarfsmodell* modell, int zeile, Bedarf alt, Bedarf neu, const QString& text);
+    KnotenAendern(Bedarfsmodell* modell, Pfad pfad, Planknoten alt, Planknoten neu, const QString& text,
+                  QUndoCommand* schritt = nullptr);
     void redo() override;
     void undo() override;
 
 private:
     Bedarfsmodell* modell_;
-    int zeile_;
-    Bedarf alt_, neu_;
+    Pfad pfad_;
+    Planknoten alt_, neu_;
 };
 
-// Rows inserted together: new empty ones, pasted or imported ones.
-class ZeilenEinfuegen : public QUndoCommand {
+// Rows inserted together under one parent: new empty ones, pasted or
+// imported ones, with their children.
+class KnotenEinfuegen : public QUndoCommand {
 public:
-    ZeilenEinfuegen(Bedarfsmodell* modell, int zeile, std::vector<Bedarf> neue, const QString& text);
+    KnotenEinfuegen(Bedarfsmodell* modell, Pfad eltern, int zeile, std::vector<Planknoten> neue, const QString& text,
+                    QUndoCommand* schritt = nullptr);
     void redo() override;
     void undo() override;
 
 private:
     Bedarfsmodell* modell_;
+    Pfad eltern_;
     int zeile_;
-    std::vector<Bedarf> neue_;
+    std::vector<Planknoten> neue_;
 };
 
 // Rows removed together, wherever they were: undo puts each back in its place.
-class ZeilenEntfernen : public QUndoCommand {
+class KnotenEntfernen : public QUndoCommand {
 public:
-    // zeilen ascending, without repeats.
-    ZeilenEntfernen(Bedarfsmodell* modell, std::vector<int> zeilen);
+    // pfade in the tree's order, none inside another.
+    KnotenEntfernen(Bedarfsmodell* modell, std::vector<Pfad> pfade);
     void redo() override;
     void undo() override;
 
 private:
     Bedarfsmodell* modell_;
-    std::vector<std::pair<int, Bedarf>> entfernt_;
+    std::vector<Pfad> pfade_;
+    std::vector<Planknoten> entfernt_;
 };
 
-// A run of rows moved before row ziel, counted as before the move.
-class ZeilenVerschieben : public QUndoCommand {
+// A run of rows under von moved under nach before row ziel, counted as before
+// the move (as moveRows counts).
+class KnotenVerschieben : public QUndoCommand {
 public:
-    ZeilenVerschieben(Bedarfsmodell* modell, int zeile, int anzahl, int ziel);
+    KnotenVerschieben(Bedarfsmodell* modell, Pfad von, int zeile, int anzahl, Pfad nach, int ziel, const QString& text,
+                      QUndoCommand* schritt = nullptr);
     void redo() override;
     void undo() override;
 
 private:
     Bedarfsmodell* modell_;
+    Pfad von_, nach_;
     int zeile_, anzahl_, ziel_;
+    Bedarfsmodell::Verschoben danach_{};
 };
 
 } // namespace netzplaner

@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-#include "calc/adressplan.h"
+#include "calc/netzangabe.h"
 #include "calc/planbaum.h"
 
 namespace netzplaner {

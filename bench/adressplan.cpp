@@ -17,7 +17,6 @@
 
 #include "adressplan/plandatei.h"
 #include "bench/mittel.h"
-#include "calc/adressplan.h"
 #include "calc/planbaum.h"
 
 namespace {
@@ -78,10 +77,12 @@ int main(int argc, char** argv)
     const Netzangabe netz{10u << 24, 8};
 
     for (const int anzahl : {1000, 10000}) {
-        std::vector<Bedarf> bedarf = bedarfVon(anzahl);
+        Planauftrag auftrag{netz, false, Umgebung::klassisch, {}};
+        for (const Bedarf& b : bedarfVon(anzahl))
+            auftrag.bedarf.push_back({b.name, b.hosts});
         const auto bearbeite = [&](int lauf) {
-            bedarf[std::size_t(anzahl / 2)].hosts = std::uint32_t(1 + lauf % 300);
-            return plane(netz, bedarf, false);
+            auftrag.bedarf[std::size_t(anzahl / 2)].hosts = std::uint32_t(1 + lauf % 300);
+            return plane(auftrag);
         };
         const std::string tausende = anzahl == 1000 ? "1,000" : "10,000";
         zeige("plan of " + tausende + ", after one edit",
@@ -90,11 +91,8 @@ int main(int argc, char** argv)
         zeige("plan of " + tausende + ", every cell written",
               medianMs(laeufe,
                        [&](int lauf) {
-                           for (const Planzeile& zeile : bearbeite(lauf).zeilen)
-                               senke = senke
-                                       + planzellen(zeile,
-                                                    zeile.nr > 0 ? bedarf[std::size_t(zeile.nr - 1)].name : "frei")[3]
-                                             .size();
+                           for (const Planblock& zeile : bearbeite(lauf).zeilen)
+                               senke = senke + planzellen(zeile, Umgebung::klassisch)[3].size();
                        }),
               "");
     }

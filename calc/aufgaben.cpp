@@ -6,9 +6,9 @@
 #include <bit>
 #include <random>
 
-#include "calc/adressplan.h"
 #include "calc/aufgabe.h"
 #include "calc/aufgabenweg.h"
+#include "calc/netzangabe.h"
 #include "calc/netzzeile.h"
 #include "calc/text.h"
 #include "calc/zusammenfassung.h"
@@ -98,8 +98,7 @@ Aufgabe maskenaufgabe(Wuerfel& w)
 {
     const std::uint32_t bits = w.zahl(3, 12);
     const std::uint32_t n = w.zahl((1u << (bits - 1)) - 1, (1u << bits) - 2);
-    const Plan plan = plane({0, 0}, {{"", n}}, false);
-    const int p = plan.zeilen.front().praefix;
+    const int p = plane({{0, 0}, false, Umgebung::klassisch, {{"", n}}}).zeilen.front().praefix;
     return {Aufgabenart::Maske,
             "Ein Netz soll mindestens " + mitTausenderpunkten(n) + " Hosts aufnehmen.",
             {maskenfeld(p)},
@@ -147,14 +146,15 @@ Aufgabe vlsmaufgabe(Wuerfel& w)
     std::vector<Bedarf> geordnet = bedarf;
     std::stable_sort(geordnet.begin(), geordnet.end(),
                      [](const Bedarf& a, const Bedarf& b) { return a.hosts > b.hosts; });
-    const Plan plan = plane(netz, geordnet, false);
+    Planauftrag auftrag{netz, false, Umgebung::klassisch, {}};
+    for (const Bedarf& b : geordnet)
+        auftrag.bedarf.push_back({b.name, b.hosts});
+    const Planbaum plan = plane(auftrag);
     std::vector<Antwortfeld> felder(anzahl);
-    for (const Planzeile& zeile : plan.zeilen)
-        if (zeile.nr > 0) {
-            const Bedarf& b = geordnet[std::size_t(zeile.nr - 1)];
-            felder[std::size_t(b.name[0] - 'A')] = netzfeld(b.name, zeile.netz, zeile.praefix);
-        }
-    return {Aufgabenart::Vlsm, text, std::move(felder), wegVlsm(plan, geordnet)};
+    for (const Planblock& zeile : plan.zeilen)
+        if (zeile.art != Planart::frei)
+            felder[std::size_t(zeile.name[0] - 'A')] = netzfeld(zeile.name, zeile.netz, zeile.praefix);
+    return {Aufgabenart::Vlsm, text, std::move(felder), wegVlsm(plan)};
 }
 
 // Two to four nets of one prefix among 2, 4 or 8 neighbours.

@@ -64,15 +64,14 @@ std::vector<std::string> wegTeilnetze(Adresse netz, int praefix, std::uint32_t a
                 + " 1 = " + adressText(teilnetz | ~maske(teilpraefix))};
 }
 
-std::vector<std::string> wegVlsm(const Plan& plan, const std::vector<Bedarf>& bedarf)
+std::vector<std::string> wegVlsm(const Planbaum& plan)
 {
     std::vector<std::string> zeilen{"Größte zuerst, jeder Block 2^h ≥ Hosts + 2:"};
-    for (const Planzeile& zeile : plan.zeilen) {
-        if (zeile.nr == 0)
+    for (const Planblock& zeile : plan.zeilen) {
+        if (zeile.art == Planart::frei)
             continue;
-        const Bedarf& b = bedarf[std::size_t(zeile.nr - 1)];
-        zeilen.push_back(b.name + ": " + std::to_string(*b.hosts) + " Hosts + 2 ≤ " + zweiHoch(32 - zeile.praefix)
-                         + " → " + cidrText(zeile.netz, zeile.praefix));
+        zeilen.push_back(zeile.name + ": " + std::to_string(*zeile.bedarf) + " Hosts + 2 ≤ "
+                         + zweiHoch(32 - zeile.praefix) + " → " + cidrText(zeile.netz, zeile.praefix));
     }
     return zeilen;
 }

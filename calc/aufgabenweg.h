@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/adressplan.h"
+#include "calc/planbaum.h"
 
 namespace netzplaner {
 
@@ -15,7 +15,7 @@ std::vector<std::string> wegNetz(Adresse host, int praefix);
 std::vector<std::string> wegMaske(std::uint32_t hosts, int praefix);
 std::vector<std::string> wegTeilnetze(Adresse netz, int praefix, std::uint32_t anzahl, int teilpraefix,
                                       std::uint32_t k);
-std::vector<std::string> wegVlsm(const Plan& plan, const std::vector<Bedarf>& bedarf);
+std::vector<std::string> wegVlsm(const Planbaum& plan);
 std::vector<std::string> wegZusammenfassen(const std::vector<Adresse>& netze, int praefix, Adresse summe,
                                            int summenpraefix);
 

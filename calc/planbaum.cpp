@@ -108,16 +108,4 @@ Planbaum plane(const Planauftrag& auftrag)
     return plan;
 }
 
-std::optional<std::vector<Bedarf>> alsEineEbene(const std::vector<Planknoten>& knoten)
-{
-    std::vector<Bedarf> bedarf;
-    bedarf.reserve(knoten.size());
-    for (const Planknoten& k : knoten) {
-        if (k.fest || !k.kinder.empty())
-            return std::nullopt;
-        bedarf.push_back({k.name, k.hosts});
-    }
-    return bedarf;
-}
-
 } // namespace netzplaner

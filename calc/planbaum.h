@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/adressplan.h"
+#include "calc/netzangabe.h"
 #include "calc/planzeilen.h"
 #include "calc/umgebung.h"
 
@@ -85,10 +85,6 @@ Planbaum plane(const Planauftrag& auftrag);
 // free block's as the net list writes them, a group's "Auslastung" the share
 // of its addresses its children take.
 std::array<std::string, planspalten> planzellen(const Planblock& block, Umgebung umgebung);
-
-// The rows as a table of one level holds them; nullopt when one has a fixed
-// net or children, which such a table cannot show.
-std::optional<std::vector<Bedarf>> alsEineEbene(const std::vector<Planknoten>& knoten);
 
 // The plan depth-first: a group's row, then its child rows.
 std::vector<Planzeilentext> planzeilen(const Planbaum& plan);

@@ -2,7 +2,7 @@
 #include <QCheckBox>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTableView>
+#include <QTreeView>
 #include <sys/stat.h>
 
 #include "tests/hilfen/adressplantest.h"
@@ -35,7 +35,7 @@ private:
         tippeIn(im<QLineEdit>("txtnetz"), "10.0.0.0/24");
         im("bedarf")->setFocus();
         neueZeile("Lager", "");
-        auto* bedarf = im<QTableView>("bedarf");
+        auto* bedarf = im<QTreeView>("bedarf");
         bedarf->setCurrentIndex(bedarf->model()->index(0, 1));
         bedarf->edit(bedarf->currentIndex());
         tippe(hosts);
@@ -47,7 +47,7 @@ private:
     }
     bool editorOffen()
     {
-        auto* bedarf = im<QTableView>("bedarf");
+        auto* bedarf = im<QTreeView>("bedarf");
         return bedarf->indexWidget(bedarf->currentIndex()) != nullptr;
     }
 };
@@ -81,7 +81,7 @@ void TstAdressplanDokument::speichertOeffnetExportiertImportiert()
     QVERIFY(ein.open(QIODevice::WriteOnly) && ein.write("Name;Hosts\r\nK\xFC" "che;5\r\n") > 0);
     ein.close();
     im<QAction>("importieren")->trigger();
-    QCOMPARE(im<QTableView>("bedarf")->model()->index(1, 0).data().toString(), QStringLiteral("Küche"));
+    QCOMPARE(im<QTreeView>("bedarf")->model()->index(1, 0).data().toString(), QStringLiteral("Küche"));
     QVERIFY(fenster->isWindowModified());
 
     // Opening the saved file asks about the import first, then shows the file.
@@ -145,7 +145,7 @@ void TstAdressplanDokument::gespeichertWirdWasImEditorSteht()
     AdressplanFenster* fenster = plan();
     datei = ordner.filePath("lager.adressplan");
     offenerEditor("40");
-    const QModelIndex hosts = im<QTableView>("bedarf")->model()->index(0, 1);
+    const QModelIndex hosts = im<QTreeView>("bedarf")->model()->index(0, 1);
     if (aktion == "speichern") {
         taste(Qt::CTRL | Qt::Key_S);
         QVERIFY(inhalt(datei).contains("\"hosts\": 40"));
@@ -201,7 +201,7 @@ void TstAdressplanDokument::geraetedateiWirdAbgewiesen()
         });
         im<QAction>("importieren")->trigger();
         QCOMPARE(gesagt, QStringLiteral("„%1“: Das ist keine gewöhnliche Datei").arg(pfad));
-        QCOMPARE(im<QTableView>("bedarf")->model()->rowCount(), 1);
+        QCOMPARE(im<QTreeView>("bedarf")->model()->rowCount(), 1);
     }
 }
 

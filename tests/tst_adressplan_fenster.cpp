@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QTableView>
+#include <QTreeView>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -45,7 +45,7 @@ void TstAdressplanFenster::oeffnetMitDemNetzDesHauptfensters()
     QCOMPARE(zeilen(), QStringLiteral("|frei||192.168.4.0/24|255.255.255.0|192.168.4.1|192.168.4.254|192.168.4.255|254|"));
     const QStringList spalten = {"Nr.", "Name", "Bedarf", "Netz", "Maske", "Erster Host", "Letzter Host", "Broadcast", "Hosts", "Auslastung"};
     for (int s = 0; s < spalten.size(); ++s)
-        QCOMPARE(im<QTableView>("plan")->model()->headerData(s, Qt::Horizontal).toString(), spalten[s]);
+        QCOMPARE(im<QTreeView>("plan")->model()->headerData(s, Qt::Horizontal).toString(), spalten[s]);
 
     // Closing hides it; what was typed is there again, in the one window.
     QTest::keyClicks(im("txtnetz"), "9");
@@ -82,8 +82,8 @@ void TstAdressplanFenster::planFolgtDerTastatur()
 
     // A refused cell keeps its value, and the window says why above the plan's own line.
     const QString planzeile = im<QLabel>("lblmeldung")->text();
-    const QModelIndex hosts = im<QTableView>("bedarf")->model()->index(0, 1);
-    QVERIFY(!im<QTableView>("bedarf")->model()->setData(hosts, "2147483647"));
+    const QModelIndex hosts = im<QTreeView>("bedarf")->model()->index(0, 1);
+    QVERIFY(!im<QTreeView>("bedarf")->model()->setData(hosts, "2147483647"));
     QCOMPARE(hosts.data().toString(), QStringLiteral("100"));
     QCOMPARE(im<QLabel>("lblmeldung")->text(), "Zeile 1: Hosts muss eine ganze Zahl von 1 bis 2147483646 sein\n" + planzeile);
 
@@ -91,7 +91,7 @@ void TstAdressplanFenster::planFolgtDerTastatur()
     QGuiApplication::clipboard()->setText("Labor\t50\nReserve\t\n");
     im("bedarf")->setFocus();
     QTest::keyClick(im("bedarf"), Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(im<QTableView>("bedarf")->model()->rowCount(), 5);
+    QCOMPARE(im<QTreeView>("bedarf")->model()->rowCount(), 5);
     QVERIFY(zeilen().contains("4|Labor|50|10.20.1.128/26"));
 }
 
@@ -101,7 +101,7 @@ void TstAdressplanFenster::jedeAenderungIstEinSchritt()
     const auto dokument = [fenster] { return fenster->dokument(); };
     const auto anfang = dokument();
     tippeIn(im<QLineEdit>("txtnetz"), "10.0.0.0/24"); // many keys, one step
-    auto* bedarf = im<QTableView>("bedarf");
+    auto* bedarf = im<QTreeView>("bedarf");
     bedarf->setFocus();
     neueZeile("A", "10");
     neueZeile("B", "20");
@@ -130,7 +130,7 @@ void TstAdressplanFenster::geplantesNetzInsHauptfenster()
     tippeIn(im<QLineEdit>("txtnetz"), "172.16.0.0/16");
     im("bedarf")->setFocus();
     neueZeile("Technik", "1000");
-    auto* tabelle = im<QTableView>("plan");
+    auto* tabelle = im<QTreeView>("plan");
     tabelle->setFocus();
     tabelle->setCurrentIndex(tabelle->model()->index(0, 0));
     QTest::keyClick(tabelle, Qt::Key_Return);
@@ -143,7 +143,7 @@ void TstAdressplanFenster::gezogeneZeileWirdNurVerschoben()
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))
         QSKIP("offscreen has no drag and drop; the run on a virtual X server drags");
     plan();
-    auto* bedarf = im<QTableView>("bedarf");
+    auto* bedarf = im<QTreeView>("bedarf");
     bedarf->setFocus();
     for (const char* name : {"A", "B", "C"})
         neueZeile(name, "10");
@@ -187,10 +187,10 @@ void TstAdressplanFenster::nichtsWirdAbgeschnitten()
     tippeIn(im<QLineEdit>("txtnetz"), "200.200.200.0/24");
     im("bedarf")->setFocus();
     neueZeile("x", "100");
-    QAbstractItemView* tabelle = im<QTableView>("plan");
+    QAbstractItemView* tabelle = im<QTreeView>("plan");
     for (int s = 0; s < tabelle->model()->columnCount(); ++s)
         if (s != 1)
-            QVERIFY2(im<QTableView>("plan")->columnWidth(s) >= tabelle->sizeHintForColumn(s), qPrintable(QString::number(s)));
+            QVERIFY2(im<QTreeView>("plan")->columnWidth(s) >= tabelle->sizeHintForColumn(s), qPrintable(QString::number(s)));
 }
 
 QTEST_MAIN(TstAdressplanFenster)

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QTest>
 
-#include "calc/adressplan.h"
 #include "calc/antwort.h"
 #include "calc/aufgabe.h"
+#include "calc/planbaum.h"
 #include "calc/netzzeile.h"
 #include "calc/zusammenfassung.h"
 
@@ -185,8 +185,10 @@ void TstUebung::tausendAufgabenStimmenMitDenRechnungen()
             const std::uint32_t n = std::stoul(a.text.substr(a.text.find(" in ") + 4));
             const std::uint32_t k = std::stoul(f[2].frage);
             // The k-th of n equal blocks back to back, as the address plan lays them.
-            const Plan plan = plane({netz->adresse, netz->praefix},
-                                    std::vector<Bedarf>(n, {"T", std::uint32_t(f[1].anzahl)}), false);
+            const Planbaum plan = plane({{netz->adresse, netz->praefix},
+                                         false,
+                                         Umgebung::klassisch,
+                                         std::vector<Planknoten>(n, {"T", std::uint32_t(f[1].anzahl)})});
             QCOMPARE(plan.zeilen[k - 1].praefix, f[0].praefix);
             QCOMPARE(q(adressText(plan.zeilen[k - 1].netz)), q(f[2].loesung));
             QCOMPARE(q(netzzellen(f[2].adresse, f[0].praefix).broadcast), q(f[3].loesung));

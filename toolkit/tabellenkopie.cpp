@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/tabellenkopie.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
-#include <QTableView>
+#include <QSet>
 #include <algorithm>
 #include <numeric>
 
@@ -47,7 +48,33 @@ void haengeZeileAn(QString& text, int spalten, const Feld& feld, QStringView tre
     text += zeilenende;
 }
 
+// Rows depth-first, those that wollen() takes, at most höchstens.
+template <typename Wahl>
+void sammle(const QAbstractItemModel& modell, const QModelIndex& eltern, const Wahl& wollen, int hoechstens,
+            std::vector<QModelIndex>& zeilen)
+{
+    for (int z = 0; z < modell.rowCount(eltern) && int(zeilen.size()) < hoechstens; ++z) {
+        const QModelIndex index = modell.index(z, 0, eltern);
+        if (wollen(index))
+            zeilen.push_back(index);
+        sammle(modell, index, wollen, hoechstens, zeilen);
+    }
+}
+
 } // namespace
+
+QString tabellenText(const QAbstractItemModel& modell, const std::vector<QModelIndex>& zeilen, QStringView trenner,
+                     QStringView zeilenende)
+{
+    const int spalten = modell.columnCount();
+    QString text;
+    haengeZeileAn(
+        text, spalten, [&](int s) { return modell.headerData(s, Qt::Horizontal).toString(); }, trenner, zeilenende);
+    for (const QModelIndex& zeile : zeilen)
+        haengeZeileAn(
+            text, spalten, [&](int s) { return zeile.siblingAtColumn(s).data().toString(); }, trenner, zeilenende);
+    return text;
+}
 
 QString tabellenText(const QAbstractItemModel& modell, const std::vector<int>& zeilen, QStringView trenner,
                      QStringView zeilenende)
@@ -70,7 +97,7 @@ std::vector<int> ersteZeilen(const QAbstractItemModel& modell, int hoechstens)
     return zeilen;
 }
 
-void macheZeilenKopierbar(QTableView* tabelle, int hoechstensZeilen)
+void macheZeilenKopierbar(QAbstractItemView* tabelle, int hoechstensZeilen)
 {
     const auto kopiere = [](const QString& text) { QGuiApplication::clipboard()->setText(text); };
     auto* kopieren = new QAction(QStringLiteral("Kopieren"), tabelle);
@@ -79,18 +106,22 @@ void macheZeilenKopierbar(QTableView* tabelle, int hoechstensZeilen)
     kopieren->setShortcut(QKeySequence::Copy);
     kopieren->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     QObject::connect(kopieren, &QAction::triggered, tabelle, [tabelle, kopiere] {
-        std::vector<int> zeilen;
+        QSet<QModelIndex> gewaehlt;
         for (const QModelIndex& index : tabelle->selectionModel()->selectedRows())
-            zeilen.push_back(index.row());
+            gewaehlt.insert(index);
         // In the table's order, however the rows were picked.
-        std::sort(zeilen.begin(), zeilen.end());
+        std::vector<QModelIndex> zeilen;
+        sammle(
+            *tabelle->model(), {}, [&](const QModelIndex& i) { return gewaehlt.contains(i); }, INT_MAX, zeilen);
         kopiere(tabellenText(*tabelle->model(), zeilen, u"\t", u"\n"));
     });
     auto* alles = new QAction(QStringLiteral("Alles kopieren"), tabelle);
     QObject::connect(alles, &QAction::triggered, tabelle, [tabelle, kopiere, hoechstensZeilen] {
-        kopiere(tabellenText(*tabelle->model(), ersteZeilen(*tabelle->model(), hoechstensZeilen), u"\t", u"\n"));
+        std::vector<QModelIndex> zeilen;
+        sammle(
+            *tabelle->model(), {}, [](const QModelIndex&) { return true; }, hoechstensZeilen, zeilen);
+        kopiere(tabellenText(*tabelle->model(), zeilen, u"\t", u"\n"));
     });
-
     const auto folgeAuswahl = [tabelle, kopieren] { kopieren->setEnabled(tabelle->selectionModel()->hasSelection()); };
     QObject::connect(tabelle->selectionModel(), &QItemSelectionModel::selectionChanged, kopieren, folgeAuswahl);
     // A model reset clears the selection without a selectionChanged.

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QModelIndex>
 #include <QString>
 #include <QStringView>
 #include <climits>
 #include <vector>
 
 class QAbstractItemModel;
-class QTableView;
+class QAbstractItemView;
 
 namespace netzplaner {
 
@@ -18,14 +19,19 @@ namespace netzplaner {
 QString tabellenText(const QAbstractItemModel& modell, const std::vector<int>& zeilen, QStringView trenner,
                      QStringView zeilenende);
 
+// The same for rows anywhere in a tree, given by their first column.
+QString tabellenText(const QAbstractItemModel& modell, const std::vector<QModelIndex>& zeilen, QStringView trenner,
+                     QStringView zeilenende);
+
 // The first höchstens rows, in the model's order.
 std::vector<int> ersteZeilen(const QAbstractItemModel& modell, int hoechstens = INT_MAX);
 
 // Ctrl+C and the context menu's "Kopieren" put the selected rows on the
 // clipboard, "Alles kopieren" the whole table (its first höchstens rows): the
 // header line first, fields separated by tabs, so that they paste into a
-// spreadsheet or a ticket as a table. A window adds further actions to the
+// spreadsheet or a ticket as a table. In a tree, rows are written depth-first:
+// a group's row, then its child rows. A window adds further actions to the
 // table after these.
-void macheZeilenKopierbar(QTableView* tabelle, int hoechstensZeilen = INT_MAX);
+void macheZeilenKopierbar(QAbstractItemView* tabelle, int hoechstensZeilen = INT_MAX);
 
 } // namespace netzplaner

@@ -3,7 +3,7 @@
 
 #include <QAction>
 #include <QLineEdit>
-#include <QTableView>
+#include <QTreeView>
 #include <QTemporaryDir>
 
 #include "adressplan/adressplanfenster.h"
@@ -27,18 +27,22 @@ protected:
     template <typename T = QWidget>
     T* im(const char* name) { return ::finde<T>(plan(), QLatin1String(name)); }
     QString netz() { return im<QLineEdit>("txtnetz")->text(); }
-    // The plan's rows, cells joined by "|", rows by "\n".
+    // The plan's rows depth-first, cells joined by "|", rows by "\n".
     QString zeilen()
     {
-        const QAbstractItemModel* m = im<QTableView>("plan")->model();
         QStringList z;
-        for (int r = 0; r < m->rowCount(); ++r) {
-            QStringList c;
-            for (int s = 0; s < m->columnCount(); ++s)
-                c << m->index(r, s).data().toString();
-            z << c.join(u'|');
-        }
+        sammle(*im<QTreeView>("plan")->model(), {}, z);
         return z.join(u'\n');
+    }
+    static void sammle(const QAbstractItemModel& m, const QModelIndex& eltern, QStringList& z)
+    {
+        for (int r = 0; r < m.rowCount(eltern); ++r) {
+            QStringList c;
+            for (int s = 0; s < m.columnCount(); ++s)
+                c << m.index(r, s, eltern).data().toString();
+            z << c.join(u'|');
+            sammle(m, m.index(r, 0, eltern), z);
+        }
     }
     // A new row after the current one, its name and hosts typed in.
     void neueZeile(const QString& name, const QString& hosts)

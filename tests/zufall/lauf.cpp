@@ -56,8 +56,8 @@ QString Lauf::statistik() const
 {
     return QStringLiteral("%1 events: %2 octet changes, %3 bit count changes, the converter opened %4 times with "
                           "%5 input changes, the net list %6 times with %7 events in it, the address plan %8 "
-                          "times with %9 events in it and %10 texts refused; %11 addresses pasted whole, %12 "
-                          "pastes refused")
+                          "times with %9 events in it and %10 texts refused (%13 rows moved a level in or out, %14 fixed "
+                          "nets taken, %15 changes of environment); %11 addresses pasted whole, %12 pastes refused")
         .arg(nummer_)
         .arg(oktettAenderungen_)
         .arg(bitsAenderungen_)
@@ -69,7 +69,10 @@ QString Lauf::statistik() const
         .arg(planEreignisse_)
         .arg(planAbgelehnt_)
         .arg(adressenEingefuegt_)
-        .arg(einfuegungenVerweigert_);
+        .arg(einfuegungenVerweigert_)
+        .arg(planEbenen_)
+        .arg(planFest_)
+        .arg(planUmgebung_);
 }
 
 QString Lauf::fuehreAus()

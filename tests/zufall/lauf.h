@@ -65,6 +65,9 @@ private:
     void tippePlannetz(QWidget* fenster);
     void fuegePlanzeileHinzu(QWidget* fenster);
     void bearbeitePlanzelle(QWidget* fenster);
+    QString festesNetz(); // a Netz cell's text, mostly a net inside the plan's
+    void rueckePlanzeile(QWidget* fenster);
+    void waehleUmgebung(QWidget* fenster);
     void aenderePlanzeilen(QWidget* fenster, int art);
     void planSonst(QWidget* fenster, int art);
     // An action by its key, its button or its menu entry.
@@ -95,7 +98,7 @@ private:
     long oktettAenderungen_ = 0, bitsAenderungen_ = 0, eingabeAenderungen_ = 0;
     long adressenEingefuegt_ = 0, einfuegungenVerweigert_ = 0;
     int netzlisteGeoeffnet_ = 0, planGeoeffnet_ = 0;
-    long planEreignisse_ = 0, planAbgelehnt_ = 0;
+    long planEreignisse_ = 0, planAbgelehnt_ = 0, planEbenen_ = 0, planFest_ = 0, planUmgebung_ = 0;
     std::optional<Planverlauf> plan_; // from the plan's first opening
     bool planSichtbar_ = false;
     long netzlistenEreignisse_ = 0;

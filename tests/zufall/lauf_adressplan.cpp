@@ -58,6 +58,8 @@ bool Lauf::planereignis()
         fuegePlanzeileHinzu(fenster);
     else if (art < 62)
         bearbeitePlanzelle(fenster);
+    else if (art < 68 && zeilen > 0)
+        rueckePlanzeile(fenster);
     else if (art < 82)
         aenderePlanzeilen(fenster, art);
     else
@@ -148,7 +150,9 @@ void Lauf::planSonst(QWidget* fenster, int art)
 {
     const int weg = wuerfel_.unter(3);
     Planstand neu = plan_->stand();
-    if (art < 88) {
+    if (art < 85 || (art < 88 && neu.umgebung != "klassisch")) {
+        waehleUmgebung(fenster); // RFC 3021 is the classic net's alone
+    } else if (art < 88) {
         auto* box = finde<QCheckBox>(fenster, QStringLiteral("rfc3021"));
         beginne(weg ? QStringLiteral("click rfc3021") : QStringLiteral("Space on rfc3021"));
         if (weg) {

@@ -5,14 +5,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QPushButton>
-#include <QTableView>
+#include <QTreeView>
 #include <QTest>
 #include <algorithm>
 #include <numeric>
 
 #include "tests/hilfen/finde.h"
 #include "tests/zufall/lauf.h"
+#include "tests/zufall/orakel.h"
 #include "tests/zufall/pruefung.h"
 
 namespace zufall {
@@ -29,7 +31,7 @@ void tippeZeichen(const QString& text)
 }
 
 // Rows picked as Ctrl-clicks pick them; aktuell -1: no current cell.
-void waehle(QTableView* tabelle, const std::vector<int>& zeilen, int aktuell, int spalte = 0)
+void waehle(QTreeView* tabelle, const std::vector<int>& zeilen, int aktuell, int spalte = 0)
 {
     QItemSelectionModel* auswahl = tabelle->selectionModel();
     auswahl->clear();
@@ -39,11 +41,28 @@ void waehle(QTableView* tabelle, const std::vector<int>& zeilen, int aktuell, in
         auswahl->select(tabelle->model()->index(zeile, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
+QModelIndex indexBei(const QAbstractItemModel* modell, const Planpfad& pfad, int spalte)
+{
+    QModelIndex index;
+    for (std::size_t i = 0; i < pfad.size(); ++i)
+        index = modell->index(pfad[i], i + 1 == pfad.size() ? spalte : 0, index);
+    return index;
+}
+
+// The row alone picked, the cell current.
+void waehle(QTreeView* tabelle, const QModelIndex& zelle)
+{
+    QItemSelectionModel* auswahl = tabelle->selectionModel();
+    auswahl->clear();
+    auswahl->setCurrentIndex(zelle, QItemSelectionModel::NoUpdate);
+    auswahl->select(zelle, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
 } // namespace
 
 void Lauf::fuegePlanzeileHinzu(QWidget* fenster)
 {
-    auto* tabelle = finde<QTableView>(fenster, QStringLiteral("bedarf"));
+    auto* tabelle = finde<QTreeView>(fenster, QStringLiteral("bedarf"));
     Planstand neu = plan_->stand();
     const int anzahl = int(neu.bedarf.size());
     const int aktuell = anzahl > 0 && wuerfel_.unter(3) ? wuerfel_.unter(anzahl) : -1;
@@ -71,20 +90,28 @@ void Lauf::fuegePlanzeileHinzu(QWidget* fenster)
 
 void Lauf::bearbeitePlanzelle(QWidget* fenster)
 {
-    auto* tabelle = finde<QTableView>(fenster, QStringLiteral("bedarf"));
-    const int zeile = wuerfel_.unter(int(plan_->stand().bedarf.size())), spalte = wuerfel_.unter(2);
-    const QString text = spalte ? wuerfel_.hosts() : wuerfel_.name();
-    const int weg = wuerfel_.unter(8); // 0-2 F2, 3-5 typed over, 6 given up, 7 the model as the view calls it
+    auto* tabelle = finde<QTreeView>(fenster, QStringLiteral("bedarf"));
+    const auto pfade = allePfade(plan_->stand());
+    const Planpfad pfad = pfade[std::size_t(wuerfel_.unter(int(pfade.size())))];
+    const int spalte = wuerfel_.unter(3);
+    Planstand neu = plan_->stand();
+    Planbedarf& zeile = zeileBei(neu, pfad);
+    const bool gruppe = !zeile.kinder.empty();
+    const QString text = spalte == 1 ? wuerfel_.hosts() : spalte == 2 ? festesNetz() : wuerfel_.name();
+    // 0-2 F2, 3-5 typed over, 6 given up, 7 the model as the view calls it. A
+    // group's Hosts cell opens no editor: only the model is asked.
+    const int weg = spalte == 1 && gruppe ? 7 : wuerfel_.unter(8);
     beginne(QStringLiteral("%1 \"%2\" into row %3 column %4")
                 .arg(weg == 7 ? QStringLiteral("setData") : weg == 6 ? QStringLiteral("Escape on") : QStringLiteral("type"))
                 .arg(lesbar(text))
-                .arg(zeile + 1)
+                .arg(QString::fromStdString(nrVon(pfad)))
                 .arg(spalte));
     QTest::keyClick(fenster, Qt::Key_F, Qt::AltModifier);
-    waehle(tabelle, {zeile}, zeile, spalte);
+    const QModelIndex zelle = indexBei(tabelle->model(), pfad, spalte);
+    waehle(tabelle, zelle);
     bool angenommen = true;
     if (weg == 7) {
-        angenommen = tabelle->model()->setData(tabelle->model()->index(zeile, spalte), text);
+        angenommen = tabelle->model()->setData(zelle, text);
     } else {
         if (weg < 3 || weg == 6 || text.isEmpty())
             drueckeTaste(taste(Qt::Key_F2, "", "F2"));
@@ -96,24 +123,102 @@ void Lauf::bearbeitePlanzelle(QWidget* fenster)
     }
     if (weg == 6)
         return;
-    Planstand neu = plan_->stand();
-    const auto hosts = liesHosts(text.toStdString());
-    if (spalte == 0)
-        neu.bedarf[std::size_t(zeile)].name = text.toStdString();
-    else if (hosts)
-        neu.bedarf[std::size_t(zeile)].hosts = *hosts;
-    else
-        plan_->abgelehnt = "Zeile " + std::to_string(zeile + 1) + ": " + hostsFehler;
-    planAbgelehnt_ += spalte && !hosts;
+    const std::string t = text.toStdString(), nr = "Zeile " + nrVon(pfad) + ": ";
+    bool gilt = true;
+    if (spalte == 0) {
+        zeile.name = t;
+    } else if (spalte == 1 && gruppe) {
+        gilt = false; // refused without a word: a group's block follows from its children
+    } else if (spalte == 1) {
+        const auto hosts = liesHosts(t);
+        gilt = hosts.has_value();
+        if (hosts) {
+            zeile.hosts = *hosts;
+        } else {
+            plan_->abgelehnt = nr + hostsFehler;
+            plan_->nurAnfang = false;
+        }
+    } else {
+        const auto netz = liesFestesNetz(t);
+        gilt = netz.has_value();
+        if (netz) {
+            planFest_ += !netz->empty();
+            zeile.fest = *netz;
+        } else {
+            plan_->abgelehnt = nr + "Netz \xE2\x80\x9E" + t + "\xE2\x80\x9C: "; // and the reason
+            plan_->nurAnfang = true;
+        }
+    }
+    planAbgelehnt_ += !gilt && !(spalte == 1 && gruppe);
     if (!(neu == plan_->stand()))
         plan_->aendere(neu);
-    if (weg == 7 && angenommen != (spalte == 0 || hosts.has_value()))
+    if (weg == 7 && angenommen != gilt)
         scheitere({QStringLiteral("setData returned %1").arg(angenommen)}, haupt_.eingaben());
+}
+
+QString Lauf::festesNetz()
+{
+    static const std::array<const char*, 4> falsch = {"10.0.0.0/33", "10.0.0", "Netz", "300.1.1.1/8"};
+    const int art = wuerfel_.unter(10);
+    if (art == 0)
+        return {};
+    if (art == 1)
+        return QString::fromLatin1(falsch[std::size_t(wuerfel_.unter(4))]);
+    // Mostly inside the plan's net, at times with host bits; else anywhere.
+    const Einfuegung netz = liesEinfuegung(plan_->stand().netz);
+    std::uint32_t anfang = 0xC0A80000;
+    int p = 16;
+    if (netz.art == Einfuegung::Adresse && netz.praefix >= 0 && art > 2) {
+        const auto& o = netz.oktette;
+        p = netz.praefix;
+        anfang = (o[0] << 24 | o[1] << 16 | o[2] << 8 | o[3]) & maskeVon(p);
+    }
+    const int q = p + wuerfel_.unter(std::min(8, 32 - p) + 1);
+    const std::uint64_t block = std::uint64_t{1} << (32 - q);
+    const std::uint64_t stelle = std::uint64_t(wuerfel_.unter(1 << (q - p))) * block;
+    const std::uint32_t hostbits = q < 32 && wuerfel_.unter(4) == 0 ? std::uint32_t(wuerfel_.unter(int(std::min<std::uint64_t>(block, 1000)))) : 0;
+    return QString::fromStdString(punktiert(anfang + std::uint32_t(stelle) + hostbits) + '/' + std::to_string(q));
+}
+
+void Lauf::rueckePlanzeile(QWidget* fenster)
+{
+    auto* tabelle = finde<QTreeView>(fenster, QStringLiteral("bedarf"));
+    const auto pfade = allePfade(plan_->stand());
+    const Planpfad pfad = pfade[std::size_t(wuerfel_.unter(int(pfade.size())))];
+    const bool ein = wuerfel_.unter(2);
+    const int weg = wuerfel_.unter(3);
+    beginne(QStringLiteral("%1 row %2 (%3)").arg(ein ? "indent" : "outdent", QString::fromStdString(nrVon(pfad))).arg(weg));
+    QTest::keyClick(fenster, Qt::Key_F, Qt::AltModifier);
+    waehle(tabelle, indexBei(tabelle->model(), pfad, 0));
+    loese(fenster, weg, taste(ein ? Qt::Key_Right : Qt::Key_Left, "", "Ctrl+Right/Left", Qt::ControlModifier),
+          ein ? "ein" : "aus", ein ? "einruecken" : "ausruecken");
+    Planstand neu = plan_->stand();
+    if (ein ? rueckeEin(neu, pfad) : rueckeAus(neu, pfad)) {
+        ++planEbenen_;
+        plan_->aendere(neu);
+    }
+}
+
+void Lauf::waehleUmgebung(QWidget* fenster)
+{
+    static const std::array<std::string, 4> schluessel = {"klassisch", "aws", "azure", "gcp"};
+    auto* box = finde<QComboBox>(fenster, QStringLiteral("umgebung"));
+    const bool runter = wuerfel_.unter(2);
+    beginne(runter ? QStringLiteral("Down on umgebung") : QStringLiteral("Up on umgebung"));
+    box->setFocus(Qt::TabFocusReason);
+    drueckeTaste(taste(runter ? Qt::Key_Down : Qt::Key_Up, "", runter ? "Down" : "Up"));
+    Planstand neu = plan_->stand();
+    const auto jetzt = std::find(schluessel.begin(), schluessel.end(), neu.umgebung) - schluessel.begin();
+    neu.umgebung = schluessel[std::size_t(std::clamp<std::ptrdiff_t>(jetzt + (runter ? 1 : -1), 0, 3))];
+    if (!(neu == plan_->stand())) {
+        ++planUmgebung_;
+        plan_->aendere(neu);
+    }
 }
 
 void Lauf::aenderePlanzeilen(QWidget* fenster, int art)
 {
-    auto* tabelle = finde<QTableView>(fenster, QStringLiteral("bedarf"));
+    auto* tabelle = finde<QTreeView>(fenster, QStringLiteral("bedarf"));
     Planstand neu = plan_->stand();
     auto& bedarf = neu.bedarf;
     const int anzahl = int(bedarf.size()), erste = wuerfel_.unter(std::max(anzahl, 1)), weg = wuerfel_.unter(3);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "calc/planbaum.h"
 #include "tests/zufall/orakel.h"
 
 namespace zufall {
@@ -32,7 +33,121 @@ std::string planzeile(std::uint64_t netz, std::uint64_t groesse, const std::stri
            + std::to_string(h.anzahl) + '|' + auslastung;
 }
 
+void sammlePfade(const std::vector<Planbedarf>& zeilen, Planpfad& pfad, std::vector<Planpfad>& alle)
+{
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        pfad.push_back(int(i));
+        alle.push_back(pfad);
+        sammlePfade(zeilen[i].kinder, pfad, alle);
+        pfad.pop_back();
+    }
+}
+
+int hoehe(const Planbedarf& zeile)
+{
+    int tiefste = 0;
+    for (const Planbedarf& kind : zeile.kinder)
+        tiefste = std::max(tiefste, hoehe(kind));
+    return tiefste + 1;
+}
+
+std::vector<Planbedarf>& geschwister(Planstand& stand, const Planpfad& pfad)
+{
+    std::vector<Planbedarf>* ebene = &stand.bedarf;
+    for (std::size_t i = 0; i + 1 < pfad.size(); ++i)
+        ebene = &(*ebene)[std::size_t(pfad[i])].kinder;
+    return *ebene;
+}
+
+bool mitEbenen(const Planstand& stand)
+{
+    return stand.umgebung != "klassisch"
+           || std::any_of(stand.bedarf.begin(), stand.bedarf.end(),
+                          [](const Planbedarf& b) { return !b.kinder.empty() || !b.fest.empty(); });
+}
+
+netzplaner::Planknoten alsKnoten(const Planbedarf& b)
+{
+    netzplaner::Planknoten k{b.name, b.hosts};
+    if (!b.fest.empty())
+        k.fest = std::get<netzplaner::Netzangabe>(netzplaner::leseNetzangabe(b.fest));
+    for (const Planbedarf& kind : b.kinder)
+        k.kinder.push_back(alsKnoten(kind));
+    return k;
+}
+
 } // namespace
+
+std::vector<Planpfad> allePfade(const Planstand& stand)
+{
+    std::vector<Planpfad> alle;
+    Planpfad pfad;
+    sammlePfade(stand.bedarf, pfad, alle);
+    return alle;
+}
+
+Planbedarf& zeileBei(Planstand& stand, const Planpfad& pfad)
+{
+    return geschwister(stand, pfad)[std::size_t(pfad.back())];
+}
+
+std::string nrVon(const Planpfad& pfad)
+{
+    std::string nr;
+    for (const int z : pfad)
+        nr += (nr.empty() ? "" : ".") + std::to_string(z + 1);
+    return nr;
+}
+
+std::vector<std::string> bedarfszeilen(const Planstand& stand)
+{
+    std::vector<std::string> zeilen;
+    Planstand kopie = stand;
+    for (const Planpfad& pfad : allePfade(stand)) {
+        const Planbedarf& b = zeileBei(kopie, pfad);
+        zeilen.push_back(b.name + '|' + (b.hosts ? std::to_string(*b.hosts) : std::string()) + '|' + b.fest);
+    }
+    return zeilen;
+}
+
+bool rueckeEin(Planstand& stand, const Planpfad& pfad)
+{
+    auto& ebene = geschwister(stand, pfad);
+    const auto zeile = std::size_t(pfad.back());
+    if (zeile == 0 || int(pfad.size()) + hoehe(ebene[zeile]) > 8)
+        return false;
+    Planbedarf& oben = ebene[zeile - 1];
+    if (oben.kinder.empty())
+        oben.hosts.reset(); // a group's block follows from its children
+    oben.kinder.push_back(std::move(ebene[zeile]));
+    ebene.erase(ebene.begin() + std::ptrdiff_t(zeile));
+    return true;
+}
+
+bool rueckeAus(Planstand& stand, const Planpfad& pfad)
+{
+    if (pfad.size() < 2)
+        return false;
+    const Planpfad eltern(pfad.begin(), pfad.end() - 1);
+    auto& kinder = geschwister(stand, pfad);
+    Planbedarf zeile = std::move(kinder[std::size_t(pfad.back())]);
+    kinder.erase(kinder.begin() + pfad.back());
+    auto& oben = geschwister(stand, eltern);
+    oben.insert(oben.begin() + eltern.back() + 1, std::move(zeile));
+    return true;
+}
+
+std::optional<std::string> liesFestesNetz(const std::string& text)
+{
+    if (text.find_first_not_of(" \t\r\n") == std::string::npos)
+        return std::string();
+    const Einfuegung netz = liesEinfuegung(text);
+    if (netz.art != Einfuegung::Adresse || netz.praefix < 0)
+        return std::nullopt;
+    const auto& o = netz.oktette;
+    return punktiert((o[0] << 24 | o[1] << 16 | o[2] << 8 | o[3]) & maskeVon(netz.praefix)) + '/'
+           + std::to_string(netz.praefix);
+}
 
 std::optional<std::optional<std::uint32_t>> liesHosts(const std::string& text)
 {
@@ -56,6 +171,23 @@ Planerwartung erwartePlan(const Planstand& stand)
     const Einfuegung netz = liesEinfuegung(stand.netz);
     if (netz.art != Einfuegung::Adresse || netz.praefix < 0)
         return soll;
+    if (mitEbenen(stand)) {
+        netzplaner::Planauftrag auftrag{std::get<netzplaner::Netzangabe>(netzplaner::leseNetzangabe(stand.netz)),
+                                        stand.rfc3021,
+                                        *netzplaner::umgebungZuSchluessel(stand.umgebung),
+                                        {}};
+        for (const Planbedarf& b : stand.bedarf)
+            auftrag.bedarf.push_back(alsKnoten(b));
+        const netzplaner::Planbaum plan = netzplaner::plane(auftrag);
+        for (const auto& zeile : netzplaner::planzeilen(plan)) {
+            std::string text;
+            for (const std::string& zelle : zeile.zellen)
+                text += (&zelle == &zeile.zellen.front() ? "" : "|") + zelle;
+            soll.zeilen.push_back(text);
+        }
+        soll.meldung = plan.meldung;
+        return soll;
+    }
     const auto& o = netz.oktette;
     const std::uint64_t groesse = adressraum >> netz.praefix;
     const std::uint64_t anfang = std::uint64_t{o[0] << 24 | o[1] << 16 | o[2] << 8 | o[3]} / groesse * groesse;
@@ -111,6 +243,7 @@ Planverlauf::Planverlauf(Planstand start)
 
 void Planverlauf::nimmAuf(const Planstand& neu, bool netz)
 {
+    nurAnfang = false;
     staende_.resize(index_ + 1); // a new step drops what could be redone
     netzschritt_.resize(index_ + 1);
     staende_.push_back(neu);

@@ -8,7 +8,7 @@
 #include <vector>
 
 class QRadioButton;
-class QTableView;
+class QAbstractItemView;
 class QWidget;
 struct WandelnSteuerelemente;
 
@@ -35,7 +35,7 @@ void vergleiche(QStringList& fehler, const QWidget* w, const QString& ist, const
 
 // Every row of the table, its cells joined by "|", against the expected rows;
 // false when even the count differs.
-bool vergleicheZeilen(QStringList& fehler, const QTableView* tabelle, const std::vector<std::string>& soll);
+bool vergleicheZeilen(QStringList& fehler, const QAbstractItemView* tabelle, const std::vector<std::string>& soll);
 
 // ergebnis is the result the converter must be showing: it follows Text1, and
 // stays as it was while Text1 is empty.

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QTableView>
+#include <QTreeView>
 #include <QTest>
 #include <QUrl>
 #include <cstdio>
@@ -191,7 +192,7 @@ void TstZufall::planPruefungFindetAbweichungen()
     zufall::Planverlauf verlauf({"192.168.4.0/24", false, {}});
     QCOMPARE(zufall::pruefeAdressplan(plan, verlauf), QStringList());
 
-    QAbstractItemModel* bedarf = plan->findChild<QTableView*>(QStringLiteral("bedarf"))->model();
+    QAbstractItemModel* bedarf = plan->findChild<QTreeView*>(QStringLiteral("bedarf"))->model();
     QVERIFY(bedarf->insertRows(0, 3));
     for (int i = 0; i < 3; ++i)
         QVERIFY(bedarf->setData(bedarf->index(i, 1), QString::number(10 * (i + 1))));

@@ -2,6 +2,8 @@
 #include <QProcess>
 #include <QTest>
 
+#include "tests/hilfen/ohneanzeige.h"
+
 // Starts the built program as a shell or a file manager starts it.
 class TstBefehlszeile : public QObject {
     Q_OBJECT
@@ -50,11 +52,8 @@ void TstBefehlszeile::aufruf()
 
     // Help, version and a wrong call are answered before the program looks
     // for a display; Qt, finding none, would abort it.
-    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        umgebung.remove(QString::fromLatin1(variable));
     QProcess programm;
-    programm.setProcessEnvironment(umgebung);
+    programm.setProcessEnvironment(ohneAnzeige());
     programm.start(QStringLiteral(PROGRAMM), argumente);
     QVERIFY(programm.waitForFinished(20000));
     const QString stdaus = QString::fromUtf8(programm.readAllStandardOutput());

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "tests/hilfen/ohneanzeige.h"
+
 // The commands for scripts, run as a script runs them: with no display at all.
 class TstBefehlszeileBefehle : public QObject {
     Q_OBJECT
@@ -32,8 +34,8 @@ static const QList<std::pair<const char*, QByteArray>> dateien = {
     {"voll.adressplan", R"({"format": "netzplaner-adressplan", "version": 1, "netz": "10.1.0.0/28",
         "bedarf": [{"name": "Büro", "hosts": 50}]})"},
     {"ebenen.adressplan", R"({"format": "netzplaner-adressplan", "version": 2, "netz": "10.2.0.0/24", "bedarf": [
-        {"name": "Nord", "hosts": null, "kinder": [{"name": "VLAN 10", "hosts": 50}, {"name": "VLAN 20", "hosts": 20}]},
-        {"name": "DMZ", "hosts": null, "netz": "10.2.0.192/27"}]})"},
+        {"name": "Nord", "hosts": null, "kinder": [{"name": "VLAN 10", "hosts": 50}, {"name": "=VLAN 20", "hosts": 20}]},
+        {"name": "DMZ, \"extern\"", "hosts": null, "netz": "10.2.0.192/27"}]})"},
     {"kaputt.adressplan", "{"},
 };
 
@@ -55,11 +57,8 @@ void TstBefehlszeileBefehle::lauf(QStringList argumente, const QByteArray& einga
     QFETCH(int, status);
     for (QString& argument : argumente)
         argument.replace(QLatin1String("@/"), ordner_.path() + QLatin1Char('/'));
-    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        umgebung.remove(QString::fromLatin1(variable));
     QProcess programm;
-    programm.setProcessEnvironment(umgebung);
+    programm.setProcessEnvironment(ohneAnzeige());
     programm.start(QStringLiteral(PROGRAMM), argumente);
     QVERIFY(programm.waitForStarted());
     programm.write(eingabe);
@@ -139,28 +138,29 @@ void TstBefehlszeileBefehle::plan_data()
         << QByteArray() << 0;
     // Levels and a fixed net: a group's row, then its children; the fixed net stays where it is.
     QTest::newRow("levels, text") << QStringList{"--plan", "@/ebenen.adressplan"}
-        << QByteArray("Nr.  Name       Bedarf  Netz           Maske            Erster Host  Letzter Host  Broadcast   Hosts  Auslastung\n"
-                      "1    Nord       70      10.2.0.0/25    255.255.255.128  10.2.0.1     10.2.0.126    10.2.0.127  126    75 %\n"
-                      "1.1    VLAN 10  50      10.2.0.0/26    255.255.255.192  10.2.0.1     10.2.0.62     10.2.0.63   62     81 %\n"
-                      "1.2    VLAN 20  20      10.2.0.64/27   255.255.255.224  10.2.0.65    10.2.0.94     10.2.0.95   30     67 %\n"
-                      "       frei             10.2.0.96/27   255.255.255.224  10.2.0.97    10.2.0.126    10.2.0.127  30\n"
-                      "2    DMZ                10.2.0.192/27  255.255.255.224  10.2.0.193   10.2.0.222    10.2.0.223  30\n"
-                      "     frei               10.2.0.128/26  255.255.255.192  10.2.0.129   10.2.0.190    10.2.0.191  62\n"
-                      "     frei               10.2.0.224/27  255.255.255.224  10.2.0.225   10.2.0.254    10.2.0.255  30\n")
+        << QByteArray("Nr.  Name           Bedarf  Netz           Maske            Erster Host  Letzter Host  Broadcast   Hosts  Auslastung\n"
+                      "1    Nord           70      10.2.0.0/25    255.255.255.128  10.2.0.1     10.2.0.126    10.2.0.127  126    75 %\n"
+                      "1.1    VLAN 10      50      10.2.0.0/26    255.255.255.192  10.2.0.1     10.2.0.62     10.2.0.63   62     81 %\n"
+                      "1.2    =VLAN 20     20      10.2.0.64/27   255.255.255.224  10.2.0.65    10.2.0.94     10.2.0.95   30     67 %\n"
+                      "       frei                 10.2.0.96/27   255.255.255.224  10.2.0.97    10.2.0.126    10.2.0.127  30\n"
+                      "2    DMZ, \"extern\"          10.2.0.192/27  255.255.255.224  10.2.0.193   10.2.0.222    10.2.0.223  30\n"
+                      "     frei                   10.2.0.128/26  255.255.255.192  10.2.0.129   10.2.0.190    10.2.0.191  62\n"
+                      "     frei                   10.2.0.224/27  255.255.255.224  10.2.0.225   10.2.0.254    10.2.0.255  30\n")
         << QByteArray() << 0;
+    // A name a spreadsheet would run gets its "'" in the CSV; NetBox stores names as they are.
     QTest::newRow("levels, csv") << QStringList{"--plan", "@/ebenen.adressplan", "--format", "csv"}
         << QByteArray("Nr.;Name;Bedarf;Netz;Maske;Erster Host;Letzter Host;Broadcast;Hosts;Auslastung\r\n"
                       "1;Nord;70;10.2.0.0/25;255.255.255.128;10.2.0.1;10.2.0.126;10.2.0.127;126;75 %\r\n"
                       "1.1;VLAN 10;50;10.2.0.0/26;255.255.255.192;10.2.0.1;10.2.0.62;10.2.0.63;62;81 %\r\n"
-                      "1.2;VLAN 20;20;10.2.0.64/27;255.255.255.224;10.2.0.65;10.2.0.94;10.2.0.95;30;67 %\r\n"
+                      "1.2;'=VLAN 20;20;10.2.0.64/27;255.255.255.224;10.2.0.65;10.2.0.94;10.2.0.95;30;67 %\r\n"
                       ";frei;;10.2.0.96/27;255.255.255.224;10.2.0.97;10.2.0.126;10.2.0.127;30;\r\n"
-                      "2;DMZ;;10.2.0.192/27;255.255.255.224;10.2.0.193;10.2.0.222;10.2.0.223;30;\r\n"
+                      "2;\"DMZ, \"\"extern\"\"\";;10.2.0.192/27;255.255.255.224;10.2.0.193;10.2.0.222;10.2.0.223;30;\r\n"
                       ";frei;;10.2.0.128/26;255.255.255.192;10.2.0.129;10.2.0.190;10.2.0.191;62;\r\n"
                       ";frei;;10.2.0.224/27;255.255.255.224;10.2.0.225;10.2.0.254;10.2.0.255;30;\r\n")
         << QByteArray() << 0;
     QTest::newRow("levels, netbox") << QStringList{"--plan", "@/ebenen.adressplan", "--format", "netbox"}
         << QByteArray("prefix,status,description\n10.2.0.0/25,container,Nord\n10.2.0.0/26,active,VLAN 10\n"
-                      "10.2.0.64/27,active,VLAN 20\n10.2.0.192/27,active,DMZ\n")
+                      "10.2.0.64/27,active,=VLAN 20\n10.2.0.192/27,active,\"DMZ, \"\"extern\"\"\"\n")
         << QByteArray() << 0;
     QTest::newRow("does not fit") << QStringList{"--plan", "@/voll.adressplan", "--format", "netbox"} << QByteArray()
         << QByteArray("netzplaner: Nr. 1 „Büro“ passt nicht in 10.1.0.0/28 (16 Adressen): der Bedarf von 64 Adressen braucht mindestens ein /26\n") << 1;
